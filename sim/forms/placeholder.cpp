@@ -1,0 +1,2 @@
+// Replaced by the scripted forms toolkit.
+namespace velmora::sim {}

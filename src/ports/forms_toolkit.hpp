@@ -1,0 +1,18 @@
+#pragma once
+
+#include <memory>
+
+#include "ports/form.hpp"
+#include "ports/form_spec.hpp"
+#include "ports/message_box.hpp"
+
+namespace velmora {
+
+// Builds forms from their layout, and shows message boxes.
+class FormsToolkit : public MessageBoxes {
+public:
+  // Loads the form: its window is created hidden with every control of the layout.
+  virtual std::unique_ptr<Form> load(const FormSpec& spec) = 0;
+};
+
+} // namespace velmora
