@@ -1,10 +1,10 @@
 #pragma once
 
+#include "ports/window_handle.hpp"
+
 #include <cstdint>
 #include <functional>
 #include <string>
-
-#include "ports/window_handle.hpp"
 
 namespace velmora::sim {
 

@@ -6,7 +6,12 @@
 namespace velmora {
 
 // Procedure kinds as the IDE numbers them.
-enum class ProcKind : std::int32_t { Procedure = 0, PropertyLet = 1, PropertySet = 2, PropertyGet = 3 };
+enum class ProcKind : std::int32_t {
+  Procedure = 0,
+  PropertyLet = 1,
+  PropertySet = 2,
+  PropertyGet = 3
+};
 
 // The code of one module as the code window shows it. Lines are 1-based. Every operation
 // raises HostError with the host's description when the host refuses it.

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "host/code_module.hpp"
+
 #include <cstdint>
 #include <memory>
-
-#include "host/code_module.hpp"
 
 namespace velmora {
 

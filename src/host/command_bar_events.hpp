@@ -1,9 +1,9 @@
 #pragma once
 
+#include "host/command_bar_control.hpp"
+
 #include <functional>
 #include <memory>
-
-#include "host/command_bar_control.hpp"
 
 namespace velmora {
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "host/command_bar.hpp"
+
 #include <cstdint>
 #include <memory>
 #include <string>
-
-#include "host/command_bar.hpp"
 
 namespace velmora {
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "host/code_module.hpp"
+
 #include <cstdint>
 #include <memory>
 #include <string>
-
-#include "host/code_module.hpp"
 
 namespace velmora {
 

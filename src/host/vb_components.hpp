@@ -1,9 +1,9 @@
 #pragma once
 
+#include "host/vb_component.hpp"
+
 #include <cstdint>
 #include <memory>
-
-#include "host/vb_component.hpp"
 
 namespace velmora {
 

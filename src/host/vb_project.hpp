@@ -1,8 +1,8 @@
 #pragma once
 
-#include <memory>
-
 #include "host/vb_components.hpp"
+
+#include <memory>
 
 namespace velmora {
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <memory>
-
 #include "host/code_pane.hpp"
 #include "host/command_bar_events.hpp"
 #include "host/command_bars.hpp"
 #include "host/vb_project.hpp"
+
+#include <memory>
 
 namespace velmora {
 

@@ -7,8 +7,22 @@ namespace velmora {
 
 // The 16 colours of the standard Windows VGA palette, by index.
 enum class Colour16 : std::uint8_t {
-  Black = 0, Maroon, Green, Olive, Navy, Purple, Teal, Silver,
-  Grey, Red, Lime, Yellow, Blue, Fuchsia, Aqua, White
+  Black = 0,
+  Maroon,
+  Green,
+  Olive,
+  Navy,
+  Purple,
+  Teal,
+  Silver,
+  Grey,
+  Red,
+  Lime,
+  Yellow,
+  Blue,
+  Fuchsia,
+  Aqua,
+  White
 };
 
 // A 16-colour picture, one palette index per pixel, rows from the top.

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <memory>
-
 #include "ports/bitmap.hpp"
+
+#include <memory>
 
 namespace velmora {
 

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "ports/bitmap.hpp"
+#include "ports/form_spec.hpp"
+
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
-
-#include "ports/bitmap.hpp"
-#include "ports/form_spec.hpp"
 
 namespace velmora {
 

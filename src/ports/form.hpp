@@ -1,9 +1,9 @@
 #pragma once
 
-#include <string_view>
-
 #include "ports/controls.hpp"
 #include "ports/window_handle.hpp"
+
+#include <string_view>
 
 namespace velmora {
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "ports/bitmap.hpp"
+
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "ports/bitmap.hpp"
 
 namespace velmora {
 
@@ -13,7 +13,18 @@ namespace velmora {
 // Positions are in twips (1/1440 inch) relative to the client area of the form, or of the
 // frame named in `parent`.
 
-enum class ControlKind { Label, Button, CheckBox, TextBox, ListBox, ComboBox, ListView, PictureBox, Timer, Frame };
+enum class ControlKind {
+  Label,
+  Button,
+  CheckBox,
+  TextBox,
+  ListBox,
+  ComboBox,
+  ListView,
+  PictureBox,
+  Timer,
+  Frame
+};
 
 enum class ComboStyle { DropDownCombo, SimpleCombo, DropDownList };
 
@@ -45,7 +56,7 @@ struct ControlSpec {
   ControlKind kind = ControlKind::Label;
   std::u16string caption;
   TwipRect place;
-  int tabIndex = -1; // position in the keyboard order; -1 when the control takes no focus
+  int tabIndex = -1;      // position in the keyboard order; -1 when the control takes no focus
   bool isDefault = false; // pressed by Enter
   bool isCancel = false;  // pressed by Esc
   bool visible = true;
@@ -54,12 +65,12 @@ struct ControlSpec {
   std::optional<std::uint32_t> foreColour; // 0xRRGGBB
   ComboStyle comboStyle = ComboStyle::DropDownCombo;
   ImeMode imeMode = ImeMode::NoControl;
-  std::vector<std::u16string> items;  // initial list entries (list and combo boxes)
-  std::vector<ColumnSpec> columns;    // report list view
-  std::optional<Bitmap> picture;      // picture box
-  std::int32_t interval = 0;          // timer, in milliseconds
-  std::string parent;                 // name of the frame holding the control, empty for the form
-  bool wordWrap = false;              // label or check box text over several lines
+  std::vector<std::u16string> items; // initial list entries (list and combo boxes)
+  std::vector<ColumnSpec> columns;   // report list view
+  std::optional<Bitmap> picture;     // picture box
+  std::int32_t interval = 0;         // timer, in milliseconds
+  std::string parent;                // name of the frame holding the control, empty for the form
+  bool wordWrap = false;             // label or check box text over several lines
 };
 
 struct FormSpec {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <memory>
-
 #include "ports/form.hpp"
 #include "ports/form_spec.hpp"
 #include "ports/message_box.hpp"
+
+#include <memory>
 
 namespace velmora {
 

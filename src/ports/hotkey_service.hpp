@@ -1,8 +1,8 @@
 #pragma once
 
-#include <cstdint>
-
 #include "ports/window_handle.hpp"
+
+#include <cstdint>
 
 namespace velmora {
 

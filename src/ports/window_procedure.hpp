@@ -1,9 +1,9 @@
 #pragma once
 
+#include "ports/window_handle.hpp"
+
 #include <cstdint>
 #include <functional>
-
-#include "ports/window_handle.hpp"
 
 namespace velmora {
 

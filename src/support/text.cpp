@@ -18,10 +18,16 @@ template <typename View> View trimSpacesOf(View text) {
 
 } // namespace
 
-std::u16string_view trimSpaces(std::u16string_view text) { return trimSpacesOf(text); }
-std::string_view trimSpaces(std::string_view text) { return trimSpacesOf(text); }
+std::u16string_view trimSpaces(std::u16string_view text) {
+  return trimSpacesOf(text);
+}
+std::string_view trimSpaces(std::string_view text) {
+  return trimSpacesOf(text);
+}
 
-bool isBlank(std::u16string_view text) { return trimSpaces(text).empty(); }
+bool isBlank(std::u16string_view text) {
+  return trimSpaces(text).empty();
+}
 
 std::u16string decimal(long long value) {
   const std::string digits = std::to_string(value);

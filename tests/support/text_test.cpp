@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include "support/text.hpp"
 #include "support/utf.hpp"
+
+#include <gtest/gtest.h>
 
 namespace velmora {
 namespace {

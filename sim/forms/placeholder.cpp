@@ -1,2 +1,0 @@
-// Replaced by the scripted forms toolkit.
-namespace velmora::sim {}
