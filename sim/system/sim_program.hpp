@@ -36,7 +36,7 @@ public:
   SimUiHost& ui() { return ui_; }
 
   // The program becomes the active application (or stops being it): WM_ACTIVATEAPP, wParam 1 or
-  // 0, is sent to each of its top-level windows, hidden ones too, oldest first.
+  // 0, lParam 0, is sent to each of its top-level windows, hidden ones too, oldest first.
   void activate(bool active);
 
 private:
