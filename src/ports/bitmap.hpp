@@ -31,7 +31,10 @@ struct Bitmap {
   int height = 0;
   std::vector<Colour16> pixels;
 
-  Colour16 at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
+  Colour16 at(int x, int y) const {
+    return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                  static_cast<std::size_t>(x)];
+  }
   friend bool operator==(const Bitmap&, const Bitmap&) = default;
 };
 

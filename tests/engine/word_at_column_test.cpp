@@ -53,7 +53,7 @@ TEST_F(WordAtColumnTest, WhichCharactersEndAWord) {
     EXPECT_EQ(word(u"name" + suffix + u" = 1", 2), u"name" + suffix);
   }
   EXPECT_EQ(word(u"s = \"text\"", 7), u"\"text\"");
-  EXPECT_EQ(word(u"x = 1 ' note here", 9), u"'");
+  EXPECT_EQ(word(u"x = 1 ' note here", 8), u"'");
   EXPECT_EQ(word(u"x = 1 'note here", 9), u"'note");
   EXPECT_EQ(word(u"a.b", 1), u"a");
   EXPECT_EQ(word(u"f(a,b)", 5), u"b");
