@@ -1,0 +1,35 @@
+#pragma once
+
+#include <memory>
+
+#include "engine/engine_state.hpp"
+#include "host/toolbar_buttons.hpp"
+#include "host/vbe.hpp"
+#include "hotkey/hot_key.hpp"
+#include "hotkey/hot_key_hook.hpp"
+#include "settings/options.hpp"
+#include "settings/prefix_table.hpp"
+
+namespace velmora {
+
+class SettingsForm;
+
+// The library-wide state: one copy per loaded library, zeroed at load, owned by the library and
+// handed by reference to the parts that need it.
+struct AddinState {
+  AddinState();
+  ~AddinState();
+  AddinState(const AddinState&) = delete;
+  AddinState& operator=(const AddinState&) = delete;
+
+  std::shared_ptr<Vbe> objVBE;
+  Options options;
+  Prefixes prefixes;
+  EngineState engine;
+  HotKeys hotKeys;
+  HotKeyHook hook;
+  ToolbarButtons buttons;
+  std::unique_ptr<SettingsForm> frmVelmora; // the settings form, while loaded
+};
+
+} // namespace velmora
