@@ -1,0 +1,84 @@
+#pragma once
+
+#include "ports/ansi_codec.hpp"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmora {
+
+// One line of a profile file: its bytes as read, its line end, and what it says.
+struct ProfileLine {
+  enum class Kind { Blank, Section, Entry };
+
+  Kind kind = Kind::Blank;
+  std::string bytes;     // the line without its end
+  std::string end;       // "\r\n", "\n", "\r", or "" for a last line that has none
+  std::u16string name;   // the section's or the key's name, trimmed
+  std::u16string value;  // an entry's value, trimmed, quotes kept
+  bool hasValue = false; // an entry line holding an '='
+};
+
+// The contents of a profile (INI) file, read and changed the way the Windows profile functions
+// read and change it, and written back with every line that was not changed kept byte for byte.
+//
+// Reading: lines end at CR LF, LF or CR. A line whose first non-blank character is '[' and that
+// holds a ']' names a section (the text up to the last ']', trimmed). Any other non-blank line is
+// an entry of the section above it: name and value are the trimmed text before and after the
+// first '='; a line without '=' is an entry without a value, which reads as missing. Comment
+// lines (';') get no special treatment, as in the profile functions: they are entries whose name
+// starts with ';'. Only the first section of a name is searched, and in it the first entry of a
+// name. Lines above the first section belong to no section.
+//
+// Text: a file starting with a UTF-8 byte-order mark is read and written as UTF-8 (as Wine does);
+// any other file is in the ANSI code page of the codec. Lines are split on the bytes CR and LF,
+// which are never part of a double-byte character in the ANSI code pages; a pure-ASCII line is
+// decoded without the codec, since those code pages are ASCII supersets.
+class ProfileDocument {
+public:
+  // The document of a file that does not exist yet.
+  explicit ProfileDocument(const AnsiCodec& codec);
+
+  static ProfileDocument parse(std::string_view bytes, const AnsiCodec& codec);
+
+  const std::vector<ProfileLine>& lines() const { return lines_; }
+
+  // The stored value of the key (trimmed, quotes kept); nothing when the section or the key is
+  // missing or the key's line has no '='. Names are trimmed and compared without ASCII case.
+  std::optional<std::u16string_view> find(std::u16string_view section,
+                                          std::u16string_view key) const;
+
+  // key=value in the section, replacing the value of an existing key (its line keeps its name
+  // as spelt in the file), else adding the key after the section's last non-blank line, else
+  // adding the section at the end of the file. Names and value end at a NUL, as C strings do.
+  // Refuses (false, nothing changed) a blank section or key name, a key that starts with '['
+  // or holds '=', and any line break in the three texts: such text cannot be stored as one line
+  // and would read back as other keys.
+  bool set(std::u16string_view section, std::u16string_view key, std::u16string_view value);
+
+  // Removes every line of every section of that name but its header (blank lines at the end of
+  // a section stay, to keep the layout); a missing section is left missing.
+  void clearSection(std::u16string_view section);
+
+  // True once set or clearSection changed something.
+  bool changed() const { return changed_; }
+
+  // The file's bytes.
+  std::string bytes() const;
+
+private:
+  std::size_t findSection(std::u16string_view name) const;
+  std::size_t sectionEnd(std::size_t header) const;
+  std::size_t lastNonBlank(std::size_t header, std::size_t end) const;
+  void giveLineEnd(std::size_t index);
+  ProfileLine makeLine(std::string bytes) const;
+
+  const AnsiCodec* codec_;
+  std::string byteOrderMark_;
+  std::vector<ProfileLine> lines_;
+  bool changed_ = false;
+};
+
+} // namespace velmora

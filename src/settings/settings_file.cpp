@@ -1,0 +1,54 @@
+#include "settings/settings_file.hpp"
+
+#include "settings/ini_value.hpp"
+#include "settings/settings_path.hpp"
+
+#include <exception>
+
+namespace velmora {
+
+SettingsFile::SettingsFile(std::u16string_view libraryDirectory, const AnsiCodec& codec)
+    : windowsPath_(SettingsPath(libraryDirectory)), profile_(nativePath(windowsPath_), codec) {}
+
+std::u16string SettingsFile::IniGet(std::u16string_view section, std::u16string_view key) const {
+  try {
+    const std::optional<ProfileDocument> document = profile_.load();
+    if (!document) {
+      return {};
+    }
+    return IniValue(document->find(IniName(section), IniName(key)), profile_.codec());
+  } catch (const std::exception&) {
+    return {};
+  }
+}
+
+bool SettingsFile::IniPut(std::u16string_view section, std::u16string_view key,
+                          std::u16string_view value) {
+  try {
+    return profile_.writeString(IniName(section), IniName(key), value);
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+bool SettingsFile::IniPutSection(std::u16string_view section) {
+  try {
+    return profile_.clearSection(IniName(section));
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+SettingsSnapshot SettingsFile::snapshot() const {
+  try {
+    return SettingsSnapshot(profile_.load(), profile_.codec());
+  } catch (const std::exception&) {
+    return SettingsSnapshot(std::nullopt, profile_.codec());
+  }
+}
+
+bool SettingsFile::update(const std::function<bool(ProfileDocument&)>& edit) {
+  return profile_.update(edit);
+}
+
+} // namespace velmora

@@ -1,0 +1,79 @@
+#include "settings/prefix_table.hpp"
+#include "settings/settings_file.hpp"
+#include "sim/codec/iconv_ansi_codec.hpp"
+#include "temp_dir.hpp"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace velmora {
+namespace {
+
+class PrefixTableTest : public ::testing::Test {
+protected:
+  void load(const std::string& body) {
+    dir.write("Velmora.ini", "[Velmora]\r\n" + body);
+    LoadPrefixTable(file, prefixes);
+  }
+
+  testing::TempDir dir;
+  sim::IconvAnsiCodec codec;
+  SettingsFile file{dir.directory(), codec};
+  Prefixes prefixes;
+};
+
+TEST_F(PrefixTableTest, NoFileLoadsNoPairs) {
+  prefixes.PrefixCount = 3;
+  LoadPrefixTable(file, prefixes);
+  EXPECT_EQ(prefixes.PrefixCount, 0);
+}
+
+TEST_F(PrefixTableTest, PairsLoadInFileOrderAndAreStoredUntrimmed) {
+  load("Kata2=Long\r\nSettouChar1=str\r\nKata1=String\r\nSettouChar2=lng\r\n"
+       "SettouChar3=\" \x95\xCF \"\r\nKata3=Variant\r\n");
+  ASSERT_EQ(prefixes.PrefixCount, 3);
+  EXPECT_EQ(prefixes.PrefixTable[0].SettouChar, u"str");
+  EXPECT_EQ(prefixes.PrefixTable[0].Kata, u"String");
+  EXPECT_EQ(prefixes.PrefixTable[1].SettouChar, u"lng");
+  EXPECT_EQ(prefixes.PrefixTable[1].Kata, u"Long");
+  EXPECT_EQ(prefixes.PrefixTable[2].SettouChar, u" 変 ");
+}
+
+TEST_F(PrefixTableTest, TheTableEndsAtTheFirstGap) {
+  load("SettouChar1=str\r\nKata1=String\r\nSettouChar3=lng\r\nKata3=Long\r\n");
+  EXPECT_EQ(prefixes.PrefixCount, 1);
+  load("SettouChar1=str\r\nKata1=String\r\nSettouChar2=lng\r\nKata2=\"   \"\r\n"
+       "SettouChar3=int\r\nKata3=Integer\r\n");
+  EXPECT_EQ(prefixes.PrefixCount, 1);
+  load("SettouChar1=\" \"\r\nKata1=String\r\n");
+  EXPECT_EQ(prefixes.PrefixCount, 0);
+}
+
+TEST_F(PrefixTableTest, AShorterReloadKeepsTheOldTailUnused) {
+  load("SettouChar1=a\r\nKata1=A\r\nSettouChar2=b\r\nKata2=B\r\nSettouChar3=c\r\nKata3=C\r\n");
+  ASSERT_EQ(prefixes.PrefixCount, 3);
+  load("SettouChar1=x\r\nKata1=X\r\n");
+  EXPECT_EQ(prefixes.PrefixCount, 1);
+  EXPECT_EQ(prefixes.PrefixTable[0].SettouChar, u"x");
+  ASSERT_EQ(prefixes.PrefixTable.size(), 3U);
+  EXPECT_EQ(prefixes.PrefixTable[2].SettouChar, u"c");
+}
+
+// Every key of it holds a value, so the table would never end.
+class EndlessSettings final : public SettingsReader {
+public:
+  std::u16string IniGet(std::u16string_view /*section*/,
+                        std::u16string_view /*key*/) const override {
+    return u"x";
+  }
+};
+
+TEST(PrefixTableLimit, StopsAtTheLargestSixteenBitCount) {
+  Prefixes prefixes;
+  LoadPrefixTable(EndlessSettings(), prefixes);
+  EXPECT_EQ(prefixes.PrefixCount, kMaxPrefixCount);
+  EXPECT_EQ(prefixes.PrefixTable.size(), 32767U);
+}
+
+} // namespace
+} // namespace velmora
