@@ -170,33 +170,26 @@ private:
 
 std::vector<Statement> splitStatements(const std::vector<std::u16string>& lines) {
   std::vector<Statement> statements;
-  Statement current;
-  bool open = false;
-  bool inComment = false;
-  bool atStatementStart = true;
-  bool sawComment = false;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const auto lineNumber = static_cast<std::int32_t>(i + 1);
-    if (!open) {
-      current = Statement{lineNumber, lineNumber, StatementShape::Blank, {}};
-      atStatementStart = true;
-      sawComment = false;
-      open = true;
+  std::size_t i = 0;
+  while (i < lines.size()) {
+    Statement statement;
+    statement.firstLine = static_cast<std::int32_t>(i + 1);
+    bool inComment = false;
+    bool atStatementStart = true;
+    bool sawComment = false;
+    bool continues = true;
+    while (continues && i < lines.size()) {
+      LineReader reader(lines[i], statement, inComment, atStatementStart);
+      continues = reader.read();
+      sawComment = sawComment || reader.sawComment();
+      statement.lastLine = static_cast<std::int32_t>(++i);
     }
-    LineReader reader(lines[i], current, inComment, atStatementStart);
-    const bool continues = reader.read();
-    sawComment = sawComment || reader.sawComment();
-    current.lastLine = lineNumber;
-    if (!continues || i + 1 == lines.size()) {
-      if (!current.tokens.empty()) {
-        current.shape = StatementShape::Code;
-      } else if (sawComment) {
-        current.shape = StatementShape::Comment;
-      }
-      statements.push_back(std::move(current));
-      open = false;
-      inComment = false;
+    if (!statement.tokens.empty()) {
+      statement.shape = StatementShape::Code;
+    } else if (sawComment) {
+      statement.shape = StatementShape::Comment;
     }
+    statements.push_back(std::move(statement));
   }
   return statements;
 }

@@ -1,0 +1,180 @@
+#include "sim/ide/procedure_map.hpp"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace velmora::sim {
+namespace {
+
+using Lines = std::vector<std::u16string>;
+
+struct Found {
+  std::u16string name;
+  ProcKind kind;
+  std::int32_t bodyLine;
+  friend bool operator==(const Found&, const Found&) = default;
+};
+
+std::vector<Found> found(const Lines& lines) {
+  std::vector<Found> result;
+  const ProcedureMap map = ProcedureMap::scan(lines);
+  for (const Procedure& p : map.procedures()) {
+    result.push_back({p.name, p.kind, p.bodyLine});
+  }
+  return result;
+}
+
+TEST(ProcedureDetection, HeadersWithEveryModifierCombinationAndKind) {
+  const Lines lines = {
+      u"Sub A()",
+      u"End Sub",
+      u"Public Static Function B$(x)",
+      u"End Function",
+      u"Private Sub C()",
+      u"End Sub",
+      u"Friend Function D() As Long",
+      u"End Function",
+      u"Static Sub E()",
+      u"End Sub",
+      u"Public Property Get F() As Long",
+      u"End Property",
+      u"Public Property Let F(v As Long)",
+      u"End Property",
+      u"Property Set G(o As Object)",
+      u"End Property",
+      u"private   sub   h ( )",
+      u"end   sub",
+      u"Public Sub [Select]()",
+      u"End Sub",
+  };
+  EXPECT_EQ(found(lines), (std::vector<Found>{{u"A", ProcKind::Procedure, 1},
+                                              {u"B", ProcKind::Procedure, 3},
+                                              {u"C", ProcKind::Procedure, 5},
+                                              {u"D", ProcKind::Procedure, 7},
+                                              {u"E", ProcKind::Procedure, 9},
+                                              {u"F", ProcKind::PropertyGet, 11},
+                                              {u"F", ProcKind::PropertyLet, 13},
+                                              {u"G", ProcKind::PropertySet, 15},
+                                              {u"h", ProcKind::Procedure, 17},
+                                              {u"Select", ProcKind::Procedure, 19}}));
+}
+
+TEST(ProcedureDetection, NotFooledByLookalikes) {
+  const Lines lines = {
+      u"Private Declare Function GetTickCount Lib \"kernel32\" () As Long",
+      u"Public Declare Sub Sleep Lib \"kernel32\" _",
+      u"    (ByVal ms As Long)",
+      u"Private Type Pair",
+      u"    EndSub As Long",
+      u"End Type",
+      u"Public Enum Mode",
+      u"    mdOne",
+      u"End Enum",
+      u"Public Event Changed()",
+      u"' Sub Commented()",
+      u"Rem Function Remarked()",
+      u"Const TEXT = \"Sub InString()\"",
+      u"Public Sub Real()", // 14
+      u"    Exit Sub",
+      u"    EndSub = 1",
+      u"    x = \"End Sub\"",
+      u"    ' End Sub",
+      u"    Rem End Sub",
+      u"    If x Then End",
+      u"    Ending Sub",
+      u"End Sub", // 22
+  };
+  const ProcedureMap map = ProcedureMap::scan(lines);
+  ASSERT_EQ(map.procedures().size(), 1U);
+  EXPECT_EQ(map.procedures()[0].bodyLine, 14);
+  EXPECT_EQ(map.procedures()[0].endLine, 22);
+  EXPECT_EQ(map.declarationLines(), 13);
+}
+
+TEST(ProcedureDetection, ContinuationLines) {
+  const Lines lines = {
+      u"Public _",
+      u"  Function Total(a As Long, _",
+      u"                 b As Long) As Long",
+      u"    x = \"a _\"", // a mark inside a string continues nothing
+      u"End _",
+      u"  Function",
+      u"' note _", // a comment continues like code
+      u"Sub Hidden()",
+      u"Sub Shown()",
+      u"End Sub",
+  };
+  const ProcedureMap map = ProcedureMap::scan(lines);
+  ASSERT_EQ(map.procedures().size(), 2U);
+  EXPECT_EQ(map.procedures()[0].name, u"Total");
+  EXPECT_EQ(map.procedures()[0].bodyLine, 1);
+  EXPECT_EQ(map.procedures()[0].headerLastLine, 3);
+  EXPECT_EQ(map.procedures()[0].endLine, 6);
+  EXPECT_EQ(map.procedures()[1].name, u"Shown");
+  EXPECT_EQ(map.procedures()[1].startLine, 7);
+}
+
+TEST(ProcedureDetection, UnderscoreEndingANameIsNoContinuation) {
+  const Lines lines = {u"Dim a_", u"Sub A()", u"End Sub"};
+  EXPECT_EQ(found(lines), (std::vector<Found>{{u"A", ProcKind::Procedure, 2}}));
+}
+
+// The lines each procedure owns, and the declarations section.
+TEST(ProcedureOwnership, BlankAndCommentLinesBelongToTheFollowingProcedure) {
+  const Lines lines = {
+      u"' module comment", // 1 declarations
+      u"Option Explicit",  // 2 declarations
+      u"",                 // 3 A
+      u"' about A",        // 4 A
+      u"Sub A()",          // 5
+      u"End Sub",          // 6
+      u"",                 // 7 B
+      u"Rem about B",      // 8 B
+      u"Property Get B()", // 9
+      u"End Property",     // 10
+      u"",                 // 11 B (trailing)
+      u"' trailing",       // 12 B (trailing)
+  };
+  const ProcedureMap map = ProcedureMap::scan(lines);
+  EXPECT_EQ(map.declarationLines(), 2);
+  EXPECT_EQ(map.procedureAt(1), nullptr);
+  EXPECT_EQ(map.procedureAt(2), nullptr);
+  EXPECT_EQ(map.procedureAt(3)->name, u"A");
+  EXPECT_EQ(map.procedureAt(6)->name, u"A");
+  EXPECT_EQ(map.procedureAt(7)->name, u"B");
+  EXPECT_EQ(map.procedureAt(7)->kind, ProcKind::PropertyGet);
+  EXPECT_EQ(map.procedureAt(12)->name, u"B");
+  EXPECT_EQ(map.procedures()[1].startLine, 7);
+  EXPECT_EQ(map.procedures()[1].lastLine, 12);
+}
+
+TEST(ProcedureOwnership, DeclarationsSectionEndsWithItsLastContinuedStatement) {
+  const Lines lines = {u"Private Const A = 1 + _", u"    2", u"", u"Sub S()", u"End Sub"};
+  EXPECT_EQ(ProcedureMap::scan(lines).declarationLines(), 2);
+  // Only comments before the first procedure: the section is empty.
+  EXPECT_EQ(ProcedureMap::scan({u"' c", u"Sub S()", u"End Sub"}).declarationLines(), 0);
+  // No procedure at all: the whole module.
+  EXPECT_EQ(ProcedureMap::scan({u"Option Explicit", u"", u"' c"}).declarationLines(), 3);
+}
+
+TEST(ProcedureOwnership, UnterminatedProcedureEndsBeforeTheNextHeader) {
+  const Lines lines = {u"Sub A()", u"    x = 1", u"' about B", u"Sub B()", u"End Sub"};
+  const ProcedureMap map = ProcedureMap::scan(lines);
+  ASSERT_EQ(map.procedures().size(), 2U);
+  EXPECT_EQ(map.procedures()[0].endLine, 0);
+  EXPECT_EQ(map.procedures()[0].lastLine, 2);
+  EXPECT_EQ(map.procedures()[1].startLine, 3);
+}
+
+TEST(ProcedureLookup, NamesCompareWithoutCaseAndKindsApart) {
+  const ProcedureMap map = ProcedureMap::scan(
+      {u"Property Get Value()", u"End Property", u"Property Let Value(v)", u"End Property"});
+  EXPECT_EQ(map.find(u"VALUE", ProcKind::PropertyLet)->bodyLine, 3);
+  EXPECT_EQ(map.find(u"value", ProcKind::PropertyGet)->bodyLine, 1);
+  EXPECT_EQ(map.find(u"Value", ProcKind::Procedure), nullptr);
+  EXPECT_EQ(map.find(u"Valu", ProcKind::PropertyGet), nullptr);
+}
+
+} // namespace
+} // namespace velmora::sim
