@@ -1,0 +1,29 @@
+#pragma once
+
+#include <memory>
+#include <oaidl.h>
+
+namespace velmora::win32 {
+
+// What the connect object does when the IDE connects and disconnects the add-in. Each connect
+// object has one session, made with the object and destroyed with it; the IDE may connect and
+// disconnect the same object more than once. Called on the IDE's user-interface thread only.
+class AddinSession {
+public:
+  virtual ~AddinSession() = default;
+
+  // The IDE connects the add-in. `vbInst` is the IDE's root object as the IDE passed it (it may be
+  // null or lack the VBE interface); it is valid for the call, AddRef it to keep it. The session
+  // reports its own failures to the user and returns: the IDE is told the connection succeeded.
+  // An exception that escapes anyway reaches the IDE as a failed call.
+  virtual void onConnection(IDispatch* vbInst) = 0;
+
+  // The IDE disconnects the add-in. A failing step throws velmora::Error (or ComError with the
+  // host's HRESULT); the IDE receives the failure with its description.
+  virtual void onDisconnection() = 0;
+};
+
+// Makes the session of a new connect object.
+std::unique_ptr<AddinSession> makeAddinSession();
+
+} // namespace velmora::win32
