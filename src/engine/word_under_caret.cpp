@@ -6,6 +6,8 @@
 #include "support/error.hpp"
 #include "support/text.hpp"
 
+#include <algorithm>
+
 namespace velmora {
 
 namespace {
@@ -17,6 +19,20 @@ bool isAsciiLetter(char16_t c) {
 }
 
 } // namespace
+
+bool isInStringOrComment(std::u16string_view line, std::int32_t column) {
+  bool inString = false;
+  const auto end =
+      std::min<std::size_t>(line.size(), static_cast<std::size_t>(std::max(column, 1) - 1));
+  for (std::size_t i = 0; i < end; ++i) {
+    if (line[i] == u'"') {
+      inString = !inString; // a doubled quote inside a string toggles twice
+    } else if (line[i] == u'\'' && !inString) {
+      return true;
+    }
+  }
+  return inString;
+}
 
 bool isDeclarableName(std::u16string_view word) {
   if (word.empty() || !(isAsciiLetter(word.front()) || word.front() >= 0x80)) {
@@ -49,8 +65,10 @@ std::optional<WordUnderCaret> takeWordUnderCaret(DeclareContext& context) {
   if (isCommentLine(text)) {
     return notOnVariable();
   }
-  result.word = GetWordAtColumn(context.state.Delimiters, text, selection.startColumn).word;
-  if (isBlank(result.word) || !isDeclarableName(result.word)) {
+  const WordAtColumn found = GetWordAtColumn(context.state.Delimiters, text, selection.startColumn);
+  result.word = found.word;
+  if (isBlank(result.word) || !isDeclarableName(result.word) ||
+      isInStringOrComment(text, found.startColumn)) {
     return notOnVariable();
   }
   return result;

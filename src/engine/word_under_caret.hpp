@@ -21,6 +21,9 @@ struct WordUnderCaret {
 // holds no quote or apostrophe, and a type-declaration character ($ % & @) only at its end.
 bool isDeclarableName(std::u16string_view word);
 
+// True when column `column` of the line lies inside a string literal or a trailing comment.
+bool isInStringOrComment(std::u16string_view line, std::int32_t column);
+
 // The first step of a declaration: the name at the caret of the active code pane. Ends the
 // command (nothing returned) silently without a pane, and with the not-on-a-variable message
 // on a comment line or where no name touches the caret.

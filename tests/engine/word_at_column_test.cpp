@@ -84,5 +84,16 @@ TEST(DeclarableName, RefusesWhatIsNotAName) {
   EXPECT_FALSE(isDeclarableName(u""));
 }
 
+TEST(StringOrComment, FollowsQuotesAndTheApostrophe) {
+  const std::u16string_view line = u"x = \"a \"\"b\"\" c\" & y ' z";
+  EXPECT_FALSE(isInStringOrComment(line, 1));
+  EXPECT_TRUE(isInStringOrComment(line, 6));   // a
+  EXPECT_TRUE(isInStringOrComment(line, 10));  // b, inside doubled quotes
+  EXPECT_TRUE(isInStringOrComment(line, 14));  // c
+  EXPECT_FALSE(isInStringOrComment(line, 19)); // y
+  EXPECT_TRUE(isInStringOrComment(line, 23));  // z
+  EXPECT_FALSE(isInStringOrComment(u"s = \"it's\" & t", 15));
+}
+
 } // namespace
 } // namespace velmora

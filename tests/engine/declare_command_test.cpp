@@ -1,0 +1,317 @@
+#include "engine_fixture.hpp"
+#include "support/utf.hpp"
+
+namespace velmora {
+namespace {
+
+using sim::ScriptedForm;
+using testing::EngineTest;
+
+constexpr std::u16string_view kModule = u"Option Explicit\n"
+                                        u"\n"
+                                        u"Private Sub Form_Load()\n"
+                                        u"    strName = \"abc\"\n"
+                                        u"    intCount = 1: sngRate = 2: x1 = 0\n"
+                                        u"    ' strNote\n"
+                                        u"    lblTitle.Caption = \"a strX b\" ' strComment\n"
+                                        u"End Sub\n";
+
+class DoDeclareTest : public EngineTest {
+protected:
+  DoDeclareTest() {
+    module_ = addModule(u"frmMain", 5, kModule);
+    addPrefix(u"str", u"String");
+  }
+  std::u16string line(std::int32_t n) const {
+    return module_->lineTexts().at(static_cast<std::size_t>(n - 1));
+  }
+  std::size_t lineCount() const { return module_->lineTexts().size(); }
+  // The current line number of the line that starts with `text`.
+  std::int32_t lineOf(std::u16string_view text) const {
+    const auto& lines = module_->lineTexts();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      if (lines[i].starts_with(text)) {
+        return static_cast<std::int32_t>(i + 1);
+      }
+    }
+    return 0;
+  }
+
+  std::shared_ptr<sim::MemoryCodeModule> module_;
+};
+
+TEST_F(DoDeclareTest, TypicalRequestWritesTheDimBelowTheHeader) {
+  caret(u"frmMain", 4, 7);
+  declare(u"Dim");
+  EXPECT_EQ(line(4), u"\tDim strName As String");
+  EXPECT_EQ(line(5), u"    strName = \"abc\"");
+  EXPECT_TRUE(forms_.messages().empty());
+  EXPECT_TRUE(forms_.shown().empty());
+
+  declare(u"Dim"); // the caret moved down with its text: the same name again
+  EXPECT_EQ(line(4), u"\tDim strName As String");
+  EXPECT_EQ(line(5), u"\tDim strName As String");
+}
+
+TEST_F(DoDeclareTest, FirstMatchingPrefixWinsCaseSensitively) {
+  addPrefix(u"s", u"Single");
+  caret(u"frmMain", 5, 25); // sngRate
+  declare(u"Private");
+  EXPECT_EQ(line(2), u"Private sngRate As Single");
+
+  prefixes_.PrefixTable = {{u"s", u"Single"}, {u"str", u"String"}};
+  caret(u"frmMain", 5, 7); // strName, now line 5
+  declare(u"Public");
+  EXPECT_EQ(line(3), u"Public strName As Single");
+
+  // Only the first PrefixCount records are searched.
+  prefixes_.PrefixTable = {{u"str", u"String"}, {u"int", u"Integer"}};
+  prefixes_.PrefixCount = 1;
+  options_.intNon = 0;
+  forms_.answerNextMessage(MessageResult::No);
+  caret(u"frmMain", 7, 7); // intCount
+  declare(u"Dim");
+  EXPECT_EQ(messageTexts(), std::vector<std::u16string>{
+                                u"登録されていない接頭文字です、Variant型として宣言しますか？"});
+}
+
+TEST_F(DoDeclareTest, UnregisteredPrefixAsksForTheType) {
+  const auto declareWith = [&](sim::ScriptedToolkit::Script answer) {
+    forms_.whenShown("frmKata", std::move(answer));
+    caret(u"frmMain", lineOf(u"    intCount"), 6);
+    declare(u"Private");
+    return line(module_->countOfDeclarationLines()); // the newest module-level line
+  };
+  EXPECT_EQ(declareWith([](ScriptedForm& f) { f.doubleClick("Combo1", 2); }),
+            u"Private intCount As Long");
+  EXPECT_EQ(declareWith([](ScriptedForm& f) {
+              f.type("Combo1", u" clsItem ");
+              f.click("OKButton");
+            }),
+            u"Private intCount As  clsItem ");
+  EXPECT_EQ(declareWith([](ScriptedForm& f) { f.click("OKButton"); }), u"Private intCount");
+
+  const std::size_t before = lineCount();
+  for (auto cancel :
+       std::vector<sim::ScriptedToolkit::Script>{[](ScriptedForm& f) { f.click("CancelButton"); },
+                                                 [](ScriptedForm& f) { f.pressCloseBox(); },
+                                                 [](ScriptedForm& f) {
+                                                   f.type("Combo1", u"  ###CANCEL### ");
+                                                   f.click("OKButton");
+                                                 }}) {
+    declareWith(cancel);
+  }
+  EXPECT_EQ(lineCount(), before);
+  EXPECT_TRUE(forms_.messages().empty());
+}
+
+TEST_F(DoDeclareTest, VariantQuestionWhenAskingIsOff) {
+  options_.intNon = 0;
+  caret(u"frmMain", 5, 6);
+  declare(u"Dim");
+  ASSERT_EQ(forms_.messages().size(), 1U);
+  const Message& question = forms_.messages()[0];
+  EXPECT_EQ(question.buttons, MessageButtons::YesNo);
+  EXPECT_EQ(question.shownTitle(), u"ベルモラ");
+  EXPECT_EQ(question.icon, MessageIcon::None);
+  EXPECT_EQ(line(4), u"\tDim intCount");
+
+  forms_.clearMessages();
+  forms_.answerNextMessage(MessageResult::No);
+  const std::size_t before = lineCount();
+  caret(u"frmMain", 6, 6);
+  declare(u"Dim");
+  EXPECT_EQ(lineCount(), before);
+  EXPECT_EQ(forms_.messages().size(), 1U);
+}
+
+TEST_F(DoDeclareTest, RefusalsShowTheNotOnVariableMessage) {
+  const std::size_t before = lineCount();
+  const std::vector<std::pair<std::int32_t, std::int32_t>> carets = {
+      {6, 10}, // a comment line
+      {4, 18}, // inside a string literal
+      {7, 27}, // inside a string literal, no quote in the word
+      {7, 37}, // a word of the trailing comment
+      {4, 15}, // between a space and "="... and the quote
+      {5, 39}, // x1 = 0: on the digit 0
+      {2, 1},  // an empty line
+  };
+  for (const auto& [lineNo, column] : carets) {
+    forms_.clearMessages();
+    caret(u"frmMain", lineNo, column);
+    declare(u"Dim");
+    ASSERT_EQ(forms_.messages().size(), 1U) << lineNo << ":" << column;
+    EXPECT_EQ(forms_.messages()[0].text, u"ｶｰｿﾙが変数の上にありません");
+    EXPECT_EQ(forms_.messages()[0].shownTitle(), u"ベルモラ");
+  }
+  EXPECT_EQ(lineCount(), before);
+  EXPECT_TRUE(forms_.shown().empty());
+}
+
+TEST_F(DoDeclareTest, NoActivePaneEndsSilently) {
+  vbe_.windows().clearActive();
+  declare(u"Dim");
+  EXPECT_TRUE(forms_.messages().empty());
+}
+
+TEST_F(DoDeclareTest, TypeCharacterNamesGetNoAsClause) {
+  module_->insertLines(5, u"    strTitle$ = \"\": lngSize& = 0");
+  caret(u"frmMain", 5, 8);
+  declare(u"Dim");
+  EXPECT_EQ(line(4), u"\tDim strTitle$");
+  caret(u"frmMain", 6, 28);
+  declare(u"Private");
+  EXPECT_EQ(line(2), u"Private lngSize&");
+  EXPECT_TRUE(forms_.shown().empty()) << "no type question for a name that carries its type";
+}
+
+TEST_F(DoDeclareTest, DimOutsideAProcedureAsksForTheTypeFirst) {
+  forms_.whenShown("frmKata", [](ScriptedForm& f) { f.doubleClick("Combo1", 0); });
+  module_->insertLines(2, u"Private intTop");
+  caret(u"frmMain", 2, 10);
+  declare(u"Dim");
+  EXPECT_EQ(forms_.shown(), std::vector<std::string>{"frmKata"});
+  EXPECT_EQ(messageTexts(), std::vector<std::u16string>{u"ｶｰｿﾙ下のﾌﾟﾛｼｰｼﾞｬが判断できません"});
+}
+
+TEST_F(DoDeclareTest, HostErrorsEndInTheFailureMessage) {
+  auto cls = addModule(u"clsItem", 2,
+                       u"Property Get Name() As String\n    Name = strName\nEnd Property\n");
+  caret(u"clsItem", 2, 14);
+  declare(u"Dim");
+  ASSERT_EQ(forms_.messages().size(), 1U);
+  const std::u16string& text = forms_.messages()[0].text;
+  EXPECT_TRUE(text.starts_with(u"処理に失敗しました(")) << toUtf8(text);
+  EXPECT_TRUE(text.ends_with(u")"));
+  EXPECT_GT(text.size(), std::u16string_view(u"処理に失敗しました()").size());
+  EXPECT_EQ(cls->lineTexts().size(), 4U);
+}
+
+TEST_F(DoDeclareTest, CommentIsAskedAfterTheTypeAndAppended) {
+  options_.intComment = 1;
+  options_.intImeMode = 1;
+  forms_.whenShown("frmKata", [](ScriptedForm& f) { f.doubleClick("Combo1", 1); });
+  forms_.whenShown("frmComment", [](ScriptedForm& f) {
+    f.type("txtComment", u"  件数  ");
+    f.pressEnter();
+  });
+  caret(u"frmMain", lineOf(u"    intCount"), 6);
+  declare(u"Dim");
+  EXPECT_EQ(line(4), u"\tDim intCount As Integer\t'件数");
+  EXPECT_EQ(forms_.shown(), (std::vector<std::string>{"frmKata", "frmComment"}));
+
+  for (auto answer :
+       std::vector<sim::ScriptedToolkit::Script>{[](ScriptedForm& f) { f.pressEsc(); },
+                                                 [](ScriptedForm& f) {
+                                                   f.type("txtComment", u"   ");
+                                                   f.click("OKButton");
+                                                 }}) {
+    forms_.whenShown("frmComment", answer);
+    caret(u"frmMain", lineOf(u"    strName"), 7);
+    declare(u"Private");
+    EXPECT_EQ(line(2), u"Private strName As String");
+  }
+}
+
+class BasDeclareTest : public EngineTest {
+protected:
+  BasDeclareTest() {
+    form_ = addModule(u"frmMain", 5, u"Private Sub Form_Load()\n    strName = \"\"\nEnd Sub\n");
+    addPrefix(u"str", u"String");
+  }
+  void addStdModule(const std::u16string& name) {
+    modules_.push_back(
+        addModule(name, 1, u"Option Explicit\n\nSub " + name + u"Main()\nEnd Sub\n"));
+  }
+  std::shared_ptr<sim::MemoryCodeModule> form_;
+  std::vector<std::shared_ptr<sim::MemoryCodeModule>> modules_;
+};
+
+TEST_F(BasDeclareTest, NoStandardModule) {
+  addModule(u"clsItem", 2, u"");
+  caret(u"frmMain", 2, 7);
+  declare(u"Bas");
+  ASSERT_EQ(forms_.messages().size(), 1U);
+  EXPECT_EQ(forms_.messages()[0].text, u"ﾌﾟﾛｼﾞｪｸﾄ内に標準ﾓｼﾞｭｰﾙが見つかりません");
+  EXPECT_EQ(forms_.messages()[0].shownTitle(), u"Velmora");
+  EXPECT_TRUE(state_.StdModuleNames.empty());
+}
+
+TEST_F(BasDeclareTest, SingleStandardModuleNeedsNoChoice) {
+  addStdModule(u"basMain");
+  caret(u"frmMain", 2, 7);
+  declare(u"Bas");
+  EXPECT_EQ(modules_[0]->lineTexts().at(1), u"Public strName As String");
+  EXPECT_TRUE(forms_.shown().empty());
+}
+
+TEST_F(BasDeclareTest, SeveralModulesAreOfferedInProjectOrder) {
+  addStdModule(u"basA");
+  addModule(u"clsItem", 2, u"");
+  addStdModule(u"basB");
+  options_.intComment = 1;
+  forms_.whenShown("frmBasSelect", [](ScriptedForm& f) {
+    auto& list = f.listBox("List1");
+    ASSERT_EQ(list.count(), 2);
+    EXPECT_EQ(list.itemText(0), u"basA");
+    EXPECT_EQ(list.itemText(1), u"basB");
+    f.pick("List1", 1);
+    f.pressEnter();
+  });
+  forms_.whenShown("frmComment", [](ScriptedForm& f) {
+    f.type("txtComment", u"氏名");
+    f.click("OKButton");
+  });
+  caret(u"frmMain", 2, 7);
+  declare(u"Bas");
+  EXPECT_EQ(modules_[1]->lineTexts().at(1), u"Public strName As String\t'氏名");
+  EXPECT_EQ(forms_.shown(), (std::vector<std::string>{"frmBasSelect", "frmComment"}));
+  EXPECT_TRUE(state_.StdModuleIndexes.empty());
+
+  forms_.whenShown("frmBasSelect", [](ScriptedForm& f) { f.pressCloseBox(); });
+  const std::size_t before = modules_[0]->lineTexts().size() + modules_[1]->lineTexts().size();
+  declare(u"Bas");
+  EXPECT_EQ(modules_[0]->lineTexts().size() + modules_[1]->lineTexts().size(), before);
+  EXPECT_TRUE(forms_.messages().empty());
+}
+
+TEST_F(DoDeclareTest, BlinkSelectsTheNameThreeTimesThenRestoresTheCaret) {
+  options_.intTenmetsu = 1;
+  auto pane = caret(u"frmMain", 4, 9);
+  std::vector<Selection> seen;
+  pump_.onPump = [&] { seen.push_back(pane->getSelection()); };
+  declare(u"Dim");
+  // The caret moved down with its line: the name is now on line 5, columns 5 to 12.
+  const Selection name{5, 5, 5, 12};
+  const Selection after{5, 12, 5, 12};
+  const Selection back{5, 9, 5, 9};
+  EXPECT_EQ(seen, (std::vector<Selection>{name, after, name, after, name, after, back}));
+  EXPECT_EQ(pump_.sleeps, (std::vector<std::uint32_t>(6, 100)));
+
+  options_.intTenmetsu = 0;
+  seen.clear();
+  pump_.sleeps.clear();
+  pane->setCaret(5, 9);
+  declare(u"Dim");
+  EXPECT_TRUE(seen.empty());
+  EXPECT_TRUE(pump_.sleeps.empty());
+  EXPECT_EQ(pane->getSelection(), (Selection{6, 9, 6, 9}));
+}
+
+TEST_F(DoDeclareTest, BlinkIsSkippedWhenNoWordStandsAtTheCaret) {
+  options_.intTenmetsu = 1;
+  auto pane = caret(u"frmMain", 4, 7);
+  // The user moves the caret to an empty line while the comment dialog is open.
+  options_.intComment = 1;
+  forms_.whenShown("frmComment", [&](ScriptedForm& f) {
+    pane->setCaret(2, 1);
+    f.pressEsc();
+  });
+  declare(u"Private");
+  EXPECT_EQ(line(2), u"Private strName As String");
+  EXPECT_TRUE(pump_.sleeps.empty());
+  EXPECT_TRUE(forms_.messages().empty());
+}
+
+} // namespace
+} // namespace velmora
