@@ -27,6 +27,10 @@ class MemoryCodeModule final : public CodeModule {
 public:
   MemoryCodeModule() = default;
   explicit MemoryCodeModule(std::vector<std::u16string> lines);
+  // Panes and source files follow one module; a copy would leave them behind.
+  MemoryCodeModule(const MemoryCodeModule&) = delete;
+  MemoryCodeModule& operator=(const MemoryCodeModule&) = delete;
+  ~MemoryCodeModule() override = default;
   // The module holding `text`, split as insertLines splits its text.
   static std::shared_ptr<MemoryCodeModule> fromText(std::u16string_view text);
 

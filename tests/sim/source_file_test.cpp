@@ -1,3 +1,4 @@
+#include "sim/codec/iconv_ansi_codec.hpp"
 #include "sim/ide/source_binding.hpp"
 #include "sim/ide/source_file.hpp"
 #include "support/error.hpp"
@@ -105,24 +106,12 @@ TEST(SourceFileHiddenLines, AVariableNamedAttributeIsCode) {
   EXPECT_TRUE(source.hiddenLines.empty());
 }
 
-// A code page of one byte per character, as a stand-in for the system's ANSI code page.
-class LatinCodec final : public AnsiCodec {
-public:
-  std::string encode(std::u16string_view text) const override { return {text.begin(), text.end()}; }
-  std::u16string decode(std::string_view bytes) const override {
-    std::u16string text;
-    for (const char c : bytes) {
-      text += static_cast<char16_t>(static_cast<unsigned char>(c));
-    }
-    return text;
-  }
-};
-
-TEST(SourceFileEncoding, NonUtf8IsRefusedWithoutACodecAndKeptWithOne) {
-  const std::string text = "Attribute VB_Name = \"basA\"\r\n' \x82\xA0\r\n";
+TEST(SourceFileEncoding, Cp932IsRefusedWithoutACodecAndKeptWithOne) {
+  // "' 合計" in code page 932, as the IDE saves it on Japanese Windows.
+  const std::string text = "Attribute VB_Name = \"basA\"\r\n' \x8D\x87\x8C\x76\r\n";
   EXPECT_THROW(parseSource(text, 1, u"basA"), Error);
-  const SourceText source = parseSource(text, 1, u"basA", std::make_shared<LatinCodec>());
-  EXPECT_EQ(source.codeLines, (Lines{u"' \u0082\u00A0"}));
+  const SourceText source = parseSource(text, 1, u"basA", std::make_shared<IconvAnsiCodec>());
+  EXPECT_EQ(source.codeLines, (Lines{u"' 合計"}));
   EXPECT_EQ(renderSource(source), text);
 }
 
