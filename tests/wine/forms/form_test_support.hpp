@@ -1,0 +1,69 @@
+#pragma once
+
+#include "forms/form_control.hpp"
+#include "forms/win32_forms_toolkit.hpp"
+#include "ports/control_specs.hpp"
+
+#include <string>
+#include <vector>
+#include <windows.h>
+
+namespace velmora::testing {
+
+// The window behind a control of a Win32 form.
+inline HWND windowOf(Control& control) {
+  return dynamic_cast<win32::FormControl&>(control).window();
+}
+
+inline HWND windowOf(const Form& form) {
+  return reinterpret_cast<HWND>(form.handle());
+}
+
+inline int screenDpiX() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+inline int pixels(int twips) {
+  return MulDiv(twips, screenDpiX(), 1440);
+}
+
+// Keys arrive as the user's do: posted to the focused window and taken by the modal loop.
+inline void pressKey(WPARAM key) {
+  HWND focus = GetFocus();
+  PostMessageW(focus, WM_KEYDOWN, key, 1);
+  PostMessageW(focus, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+}
+
+inline void typeText(HWND window, const std::wstring& text) {
+  for (wchar_t c : text) {
+    SendMessageW(window, WM_CHAR, c, 1);
+  }
+}
+
+inline void click(Control& button) {
+  SendMessageW(windowOf(button), BM_CLICK, 0, 0);
+}
+
+// A small dialog: a text box first in the keyboard order, then OK and Cancel, with the default
+// and cancel buttons as asked.
+inline FormSpec dialogSpec(bool withDefault, bool withCancel) {
+  FormSpec form;
+  form.name = "frmTest";
+  form.caption = u"テスト";
+  form.clientWidth = 4800;
+  form.clientHeight = 1800;
+  form.controls.push_back(
+      controlSpec(ControlKind::TextBox, "txtValue", u"", {120, 120, 3000, 300}, 0));
+  ControlSpec ok = buttonSpec("OKButton", u"OK", {3240, 120, 1215, 375}, 1);
+  ok.isDefault = withDefault;
+  ControlSpec cancel = buttonSpec("CancelButton", u"ｷｬﾝｾﾙ", {3240, 600, 1215, 375}, 2);
+  cancel.isCancel = withCancel;
+  form.controls.push_back(ok);
+  form.controls.push_back(cancel);
+  return form;
+}
+
+} // namespace velmora::testing

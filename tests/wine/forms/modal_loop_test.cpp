@@ -1,0 +1,253 @@
+#include "form_test_support.hpp"
+#include "message_box_finder.hpp"
+#include "support/error.hpp"
+#include "ui_steps.hpp"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+#include <windows.h>
+
+namespace velmora {
+namespace {
+
+using testing::click;
+using testing::dialogSpec;
+using testing::findMessageBox;
+using testing::pressKey;
+using testing::UiSteps;
+using testing::windowOf;
+
+class ModalLoop : public ::testing::Test {
+protected:
+  win32::Win32FormsToolkit toolkit;
+  std::vector<std::string> events;
+
+  // Records the buttons' clicks; each click also ends the showing as the handler says.
+  std::unique_ptr<Form> dialog(bool withDefault, bool withCancel) {
+    auto form = toolkit.load(dialogSpec(withDefault, withCancel));
+    Form* window = form.get();
+    window->button("OKButton").onClick([this] { events.push_back("ok"); });
+    window->button("CancelButton").onClick([this] { events.push_back("cancel"); });
+    return form;
+  }
+};
+
+TEST_F(ModalLoop, EnterAndEscPressTheDefaultAndCancelButtons) {
+  auto form = dialog(true, true);
+  HWND text = windowOf(form->textBox("txtValue"));
+  UiSteps steps({
+      [&] { EXPECT_EQ(GetFocus(), text) << "the first control in the keyboard order"; },
+      [&] { pressKey(VK_RETURN); },
+      [&] { pressKey(VK_ESCAPE); },
+      [&] { form->hide(); },
+  });
+  form->showModal();
+  EXPECT_TRUE(steps.finished());
+  EXPECT_EQ(events, (std::vector<std::string>{"ok", "cancel"}));
+  EXPECT_FALSE(form->visible());
+  EXPECT_FALSE(form->unloaded());
+}
+
+TEST_F(ModalLoop, EnterAndEscDoNothingWithoutDefaultAndCancelButtons) {
+  auto form = dialog(false, false);
+  Button& ok = form->button("OKButton");
+  UiSteps steps({
+      [&] { pressKey(VK_RETURN); },
+      [&] { pressKey(VK_ESCAPE); },
+      // Also with the focus on a button that is no default button.
+      [&] { ok.setFocus(); },
+      [&] { pressKey(VK_RETURN); },
+      [&] { pressKey(VK_ESCAPE); },
+      [&] { form->hide(); },
+  });
+  form->showModal();
+  EXPECT_TRUE(steps.finished());
+  EXPECT_TRUE(events.empty());
+}
+
+TEST_F(ModalLoop, DisabledDefaultAndCancelButtonsIgnoreTheirKeys) {
+  auto form = dialog(true, true);
+  form->button("OKButton").setEnabled(false);
+  form->button("CancelButton").setEnabled(false);
+  UiSteps steps({
+      [&] { pressKey(VK_RETURN); },
+      [&] { pressKey(VK_ESCAPE); },
+      [&] { form->hide(); },
+  });
+  form->showModal();
+  EXPECT_TRUE(events.empty());
+}
+
+TEST_F(ModalLoop, TabFollowsTheKeyboardOrder) {
+  auto form = dialog(true, true);
+  std::vector<HWND> focus;
+  UiSteps steps({
+      [&] { focus.push_back(GetFocus()); },
+      [&] { pressKey(VK_TAB); },
+      [&] { focus.push_back(GetFocus()); },
+      [&] { pressKey(VK_TAB); },
+      [&] { focus.push_back(GetFocus()); },
+      [&] { pressKey(VK_TAB); },
+      [&] { focus.push_back(GetFocus()); },
+      [&] { form->hide(); },
+  });
+  form->showModal();
+  EXPECT_EQ(focus, (std::vector<HWND>{windowOf(form->textBox("txtValue")),
+                                      windowOf(form->button("OKButton")),
+                                      windowOf(form->button("CancelButton")),
+                                      windowOf(form->textBox("txtValue"))}));
+}
+
+TEST_F(ModalLoop, UnloadRunsQueryUnloadWhileTheWindowExistsThenEndsTheShowing) {
+  auto form = dialog(false, false);
+  HWND window = windowOf(*form);
+  form->button("OKButton").onClick([&] {
+    events.push_back("ok");
+    form->unload();
+    events.push_back("after unload");
+  });
+  form->onQueryUnload([&] {
+    events.push_back(IsWindow(window) != FALSE ? "query unload, window there" : "query unload");
+  });
+  UiSteps steps({[&] { click(form->button("OKButton")); }});
+  form->showModal();
+  EXPECT_EQ(events, (std::vector<std::string>{"ok", "query unload, window there", "after unload"}));
+  EXPECT_TRUE(form->unloaded());
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_THROW(form->visible(), Error);
+  EXPECT_THROW(form->button("OKButton"), Error);
+  EXPECT_NO_THROW(form->unload());
+  EXPECT_EQ(events.size(), 3u) << "a second unload runs no events";
+}
+
+TEST_F(ModalLoop, CloseBoxUnloadsUnlessTheFormHandlesIt) {
+  auto plain = dialog(false, false);
+  plain->onQueryUnload([&] { events.push_back("query unload"); });
+  {
+    UiSteps steps({[&] { PostMessageW(windowOf(*plain), WM_CLOSE, 0, 0); }});
+    plain->showModal();
+  }
+  EXPECT_TRUE(plain->unloaded());
+
+  auto handled = dialog(false, false);
+  handled->onCloseBox([&] { events.push_back("close box"); });
+  UiSteps steps({
+      [&] { PostMessageW(windowOf(*handled), WM_CLOSE, 0, 0); },
+      [&] {
+        EXPECT_TRUE(handled->visible());
+        handled->hide();
+      },
+  });
+  handled->showModal();
+  EXPECT_FALSE(handled->unloaded());
+  EXPECT_EQ(events, (std::vector<std::string>{"query unload", "close box"}));
+}
+
+TEST_F(ModalLoop, ShowingAgainAfterHideReturnsTheFocusToWhereItWas) {
+  auto form = dialog(false, false);
+  HWND cancel = windowOf(form->button("CancelButton"));
+  {
+    UiSteps steps({[&] { SetFocus(cancel); }, [&] { form->hide(); }});
+    form->showModal();
+  }
+  HWND focused = nullptr;
+  UiSteps steps({[&] { focused = GetFocus(); }, [&] { form->hide(); }});
+  form->showModal();
+  EXPECT_EQ(focused, cancel);
+}
+
+TEST_F(ModalLoop, ShowingAShownFormModallyIsRefused) {
+  auto form = dialog(false, false);
+  bool refused = false;
+  UiSteps steps({[&] {
+                   try {
+                     form->showModal();
+                   } catch (const Error&) {
+                     refused = true;
+                   }
+                 },
+                 [&] { form->hide(); }});
+  form->showModal();
+  EXPECT_TRUE(refused);
+}
+
+TEST_F(ModalLoop, DialogsAndMessageBoxesNestInsideEvents) {
+  auto outer = dialog(false, false);
+  std::unique_ptr<Form> inner;
+  MessageResult answer = MessageResult::Ok;
+  outer->button("OKButton").onClick([&] {
+    events.push_back("outer ok");
+    inner = dialog(false, false);
+    inner->button("OKButton").onClick([&] {
+      answer = toolkit.show({u"続けますか", MessageButtons::YesNo, MessageIcon::None, {}});
+      inner->unload();
+    });
+    inner->showModal();
+    events.push_back(inner->unloaded() ? "inner gone" : "inner still there");
+  });
+  testing::MessageBoxSeen box;
+  UiSteps steps({
+      [&] { click(outer->button("OKButton")); },
+      [&] { click(inner->button("OKButton")); },
+      [&] {
+        box = findMessageBox();
+        testing::pressButton(box, IDNO);
+      },
+      [&] {
+        EXPECT_TRUE(outer->visible()) << "the outer showing goes on";
+        outer->hide();
+      },
+  });
+  outer->showModal();
+  EXPECT_TRUE(steps.finished());
+  EXPECT_EQ(events, (std::vector<std::string>{"outer ok", "inner gone"}));
+  EXPECT_EQ(answer, MessageResult::No);
+  EXPECT_EQ(box.text, L"続けますか");
+}
+
+TEST_F(ModalLoop, AnEventMayDestroyItsOwnForm) {
+  auto form = dialog(false, false);
+  HWND window = windowOf(*form);
+  form->button("OKButton").onClick([&] {
+    form.reset();
+    events.push_back("destroyed");
+  });
+  UiSteps steps({[&] { click(form->button("OKButton")); }});
+  form->showModal();
+  EXPECT_EQ(events, std::vector<std::string>{"destroyed"});
+  EXPECT_FALSE(IsWindow(window));
+}
+
+TEST_F(ModalLoop, AnErrorEscapingAnEventIsShownAndTheFormGoesOn) {
+  auto form = dialog(false, false);
+  form->button("OKButton").onClick([] { throw HostError(u"書き込めません"); });
+  testing::MessageBoxSeen box;
+  UiSteps steps({
+      [&] { click(form->button("OKButton")); },
+      [&] {
+        box = findMessageBox();
+        testing::pressButton(box, IDOK);
+      },
+      [&] { form->hide(); },
+  });
+  form->showModal();
+  EXPECT_TRUE(steps.finished());
+  EXPECT_EQ(box.text, L"書き込めません");
+  EXPECT_EQ(box.title, L"Velmora");
+  EXPECT_TRUE(box.icon);
+}
+
+TEST_F(ModalLoop, QuitEndsTheShowingAndIsPassedOn) {
+  auto form = dialog(false, false);
+  UiSteps steps({[] { PostQuitMessage(3); }});
+  form->showModal();
+  MSG quit;
+  ASSERT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(quit.wParam, 3u);
+  EXPECT_TRUE(form->visible());
+}
+
+} // namespace
+} // namespace velmora

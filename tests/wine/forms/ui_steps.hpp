@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <gtest/gtest.h>
+#include <utility>
+#include <vector>
+#include <windows.h>
+
+namespace velmora::testing {
+
+// Acts like a user inside whatever modal loop runs: the steps run one per tick of a thread
+// timer, so each runs inside the loop that is current at that moment (a form's, a message
+// box's). A step that opens a modal loop (a click that shows a dialog) therefore has the next
+// steps run inside that loop. The timer only paces the actions; nothing waits for a duration.
+//
+// If the loops keep running after the last step, the test has gone wrong: after a generous
+// number of idle ticks it fails and posts WM_QUIT to get out of the loops.
+class UiSteps {
+public:
+  explicit UiSteps(std::vector<std::function<void()>> steps) : steps_(std::move(steps)) {
+    current() = this;
+    timer_ = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &UiSteps::tick);
+  }
+  ~UiSteps() {
+    KillTimer(nullptr, timer_);
+    current() = nullptr;
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE) {
+    }
+  }
+  UiSteps(const UiSteps&) = delete;
+  UiSteps& operator=(const UiSteps&) = delete;
+
+  bool finished() const { return next_ == steps_.size(); }
+
+private:
+  static UiSteps*& current() {
+    static UiSteps* steps = nullptr;
+    return steps;
+  }
+
+  static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) {
+    UiSteps* self = current();
+    if (self == nullptr) {
+      return;
+    }
+    if (self->next_ < self->steps_.size()) {
+      // Taken before it runs: the step may open a loop in which the next ticks arrive.
+      const std::function<void()> step = self->steps_[self->next_++];
+      step();
+      return;
+    }
+    if (++self->idleTicks_ == kIdleTicksAllowed) {
+      ADD_FAILURE() << "the modal loops kept running after the last step";
+      PostQuitMessage(0);
+    }
+  }
+
+  static constexpr int kIdleTicksAllowed = 1000;
+
+  std::vector<std::function<void()>> steps_;
+  std::size_t next_ = 0;
+  int idleTicks_ = 0;
+  UINT_PTR timer_ = 0;
+};
+
+} // namespace velmora::testing
