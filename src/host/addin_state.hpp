@@ -1,7 +1,5 @@
 #pragma once
 
-#include <memory>
-
 #include "engine/engine_state.hpp"
 #include "host/toolbar_buttons.hpp"
 #include "host/vbe.hpp"
@@ -9,6 +7,8 @@
 #include "hotkey/hot_key_hook.hpp"
 #include "settings/options.hpp"
 #include "settings/prefix_table.hpp"
+
+#include <memory>
 
 namespace velmora {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <memory>
-
 #include "host/command_bar_control.hpp"
+
+#include <memory>
 
 namespace velmora {
 
