@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace velmora {
 
@@ -20,5 +21,10 @@ struct HotKey {
 
 // Slot n (1 "Dim", 2 "Private", 3 "Public", 4 "Bas") is element n - 1.
 using HotKeys = std::array<HotKey, kHotKeySlots>;
+
+// The global atom that identifies hotkey n: "VBSHOYKEY" and n in decimal.
+inline std::string HotKeyAtomName(int n) {
+  return "VBSHOYKEY" + std::to_string(n);
+}
 
 } // namespace velmora
