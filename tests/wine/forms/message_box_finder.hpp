@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 #include <windows.h>
 
 namespace velmora::testing {
@@ -12,6 +13,8 @@ struct MessageBoxSeen {
   std::wstring text;
   bool icon = false; // an icon is shown
   HWND owner = nullptr;
+  std::vector<int> buttons; // of IDOK, IDCANCEL, IDYES, IDNO, in that order
+  int defaultButton = 0;    // the one drawn as the default
 };
 
 inline BOOL CALLBACK noteIcon(HWND child, LPARAM found) {
@@ -19,7 +22,7 @@ inline BOOL CALLBACK noteIcon(HWND child, LPARAM found) {
   GetClassNameW(child, className, 16);
   const LONG style = GetWindowLongW(child, GWL_STYLE);
   if (lstrcmpiW(className, L"Static") == 0 && (style & SS_TYPEMASK) == SS_ICON &&
-      IsWindowVisible(child) != FALSE && SendMessageW(child, STM_GETICON, 0, 0) != 0) {
+      (style & WS_VISIBLE) != 0 && SendMessageW(child, STM_GETICON, 0, 0) != 0) {
     *reinterpret_cast<bool*>(found) = true;
   }
   return TRUE;
@@ -41,18 +44,30 @@ inline std::wstring textOf(HWND window) {
   return text;
 }
 
-// The message box that is shown in `thread` (the calling thread by default), if any.
-inline MessageBoxSeen findMessageBox(DWORD thread = GetCurrentThreadId()) {
+// What the message box `window` shows.
+inline MessageBoxSeen describeMessageBox(HWND window) {
   MessageBoxSeen seen;
-  EnumThreadWindows(thread, noteBox, reinterpret_cast<LPARAM>(&seen.window));
-  if (seen.window == nullptr) {
-    return seen;
-  }
+  seen.window = window;
   seen.title = textOf(seen.window);
   seen.text = textOf(GetDlgItem(seen.window, 0xFFFF));
   EnumChildWindows(seen.window, noteIcon, reinterpret_cast<LPARAM>(&seen.icon));
   seen.owner = GetWindow(seen.window, GW_OWNER);
+  for (int id : {IDOK, IDCANCEL, IDYES, IDNO}) {
+    if (HWND button = GetDlgItem(seen.window, id)) {
+      seen.buttons.push_back(id);
+      if ((GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
+        seen.defaultButton = id;
+      }
+    }
+  }
   return seen;
+}
+
+// The message box that is shown in `thread` (the calling thread by default), if any.
+inline MessageBoxSeen findMessageBox(DWORD thread = GetCurrentThreadId()) {
+  HWND window = nullptr;
+  EnumThreadWindows(thread, noteBox, reinterpret_cast<LPARAM>(&window));
+  return window != nullptr ? describeMessageBox(window) : MessageBoxSeen{};
 }
 
 // Presses a button of the box (IDOK, IDYES, IDNO).
