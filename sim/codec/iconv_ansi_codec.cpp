@@ -20,7 +20,8 @@ constexpr char kDefaultChar = '?';
 class Converter {
 public:
   Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
-    if (cd_ == reinterpret_cast<iconv_t>(-1)) {
+    // iconv_open reports failure as (iconv_t)-1.
+    if (reinterpret_cast<std::intptr_t>(cd_) == -1) {
       throw std::runtime_error(std::string("iconv cannot convert from ") + from + " to " + to);
     }
   }

@@ -6,7 +6,7 @@
 
 namespace velmora {
 
-std::u16string IniValue(std::optional<std::u16string_view> stored, const AnsiCodec& codec) {
+std::u16string IniValue(const std::optional<std::u16string>& stored, const AnsiCodec& codec) {
   if (!stored) {
     return {};
   }

@@ -15,7 +15,7 @@ inline constexpr std::size_t kIniBufferSize = 255;
 
 // What IniGet makes of a lookup: the value as the profile functions hand it back into that
 // buffer, up to its first NUL; "" when the key was not found.
-std::u16string IniValue(std::optional<std::u16string_view> stored, const AnsiCodec& codec);
+std::u16string IniValue(const std::optional<std::u16string>& stored, const AnsiCodec& codec);
 
 // A section or key name as the profile functions receive it: a C string, ending at a NUL.
 std::u16string_view IniName(std::u16string_view name);

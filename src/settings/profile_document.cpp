@@ -3,6 +3,8 @@
 #include "settings/profile_syntax.hpp"
 #include "support/utf.hpp"
 
+#include <algorithm>
+
 namespace velmora {
 
 namespace {
@@ -23,13 +25,58 @@ const AnsiCodec& utf8LineCodec() {
   return codec;
 }
 
-std::u16string decodeLine(std::string_view bytes, const AnsiCodec& codec) {
+bool isAscii(std::string_view bytes) {
   for (const char c : bytes) {
     if (static_cast<unsigned char>(c) >= 0x80) {
-      return codec.decode(bytes);
+      return false;
     }
   }
-  return {bytes.begin(), bytes.end()};
+  return true;
+}
+
+std::u16string decodeText(std::string_view bytes, const AnsiCodec& codec) {
+  if (isAscii(bytes)) {
+    return {bytes.begin(), bytes.end()};
+  }
+  return codec.decode(bytes);
+}
+
+// The blanks are ASCII control characters and the space, which no double-byte character of an
+// ANSI code page and no UTF-8 sequence holds; so are '=' and '[', so the bytes can be searched
+// for them directly. (']' can be the second byte of a double-byte character, so headers with
+// other than ASCII text are searched after decoding.)
+bool isBlankByte(char c) {
+  return isProfileBlank(static_cast<unsigned char>(c));
+}
+
+std::string_view trimBytes(std::string_view bytes) {
+  std::size_t first = 0;
+  std::size_t last = bytes.size();
+  while (first < last && isBlankByte(bytes[first])) {
+    ++first;
+  }
+  while (last > first && isBlankByte(bytes[last - 1])) {
+    --last;
+  }
+  return bytes.substr(first, last - first);
+}
+
+// The bytes of an entry line up to where its value starts (after the '=' and the blanks that
+// follow it); all of a line without '=' but its trailing blanks.
+std::string_view entryPrefix(std::string_view bytes) {
+  std::size_t pos = bytes.find('=');
+  if (pos == std::string_view::npos) {
+    std::size_t last = bytes.size();
+    while (last > 0 && isBlankByte(bytes[last - 1])) {
+      --last;
+    }
+    return bytes.substr(0, last);
+  }
+  ++pos;
+  while (pos < bytes.size() && isBlankByte(bytes[pos])) {
+    ++pos;
+  }
+  return bytes.substr(0, pos);
 }
 
 std::u16string_view upToNul(std::u16string_view text) {
@@ -40,80 +87,86 @@ bool holdsLineBreak(std::u16string_view text) {
   return text.find_first_of(u"\r\n") != std::u16string_view::npos;
 }
 
-// The bytes of an entry line up to where its value starts (after the '=' and the blanks that
-// follow it). '=' and the blanks are ASCII, which no double-byte character of an ANSI code page
-// and no UTF-8 sequence holds, so the bytes can be searched directly.
-std::string_view entryPrefix(std::string_view bytes) {
-  std::size_t pos = bytes.find('=');
-  if (pos == std::string_view::npos) {
-    std::size_t last = bytes.size();
-    while (last > 0 && isProfileBlank(static_cast<unsigned char>(bytes[last - 1]))) {
-      --last;
-    }
-    return bytes.substr(0, last);
-  }
-  ++pos;
-  while (pos < bytes.size() && isProfileBlank(static_cast<unsigned char>(bytes[pos]))) {
-    ++pos;
-  }
-  return bytes.substr(0, pos);
-}
-
 } // namespace
 
 ProfileDocument::ProfileDocument(const AnsiCodec& codec) : codec_(&codec) {}
 
-ProfileLine ProfileDocument::makeLine(std::string bytes) const {
+ProfileLine ProfileDocument::makeLine(std::string_view bytes) const {
   ProfileLine line;
-  const std::u16string text = decodeLine(bytes, *codec_);
-  line.bytes = std::move(bytes);
-  const std::u16string_view trimmed = trimProfileBlanks(text);
+  line.bytes = bytes;
+  const std::string_view trimmed = trimBytes(bytes);
   if (trimmed.empty()) {
     return line;
   }
-  if (trimmed.front() == u'[') {
-    const std::size_t close = trimmed.rfind(u']');
-    if (close != std::u16string_view::npos) {
-      line.kind = ProfileLine::Kind::Section;
-      line.name = trimProfileBlanks(trimmed.substr(1, close - 1));
-      return line;
+  if (trimmed.front() == '[') {
+    if (isAscii(trimmed)) {
+      const std::size_t close = trimmed.rfind(']');
+      if (close != std::string_view::npos) {
+        line.kind = ProfileLine::Kind::Section;
+        const std::string_view name = trimBytes(trimmed.substr(1, close - 1));
+        line.name.assign(name.begin(), name.end());
+        return line;
+      }
+    } else {
+      const std::u16string text = codec_->decode(trimmed);
+      const std::size_t close = text.rfind(u']');
+      if (close != std::u16string::npos) {
+        line.kind = ProfileLine::Kind::Section;
+        line.name = trimProfileBlanks(std::u16string_view(text).substr(1, close - 1));
+        return line;
+      }
     }
   }
   line.kind = ProfileLine::Kind::Entry;
-  const std::size_t equals = trimmed.find(u'=');
-  if (equals == std::u16string_view::npos) {
-    line.name = trimmed;
+  const std::size_t equals = trimmed.find('=');
+  if (equals == std::string_view::npos) {
+    line.name = decodeText(trimmed, *codec_);
   } else {
-    line.name = trimProfileBlanks(trimmed.substr(0, equals));
-    line.value = trimProfileBlanks(trimmed.substr(equals + 1));
+    line.name = decodeText(trimBytes(trimmed.substr(0, equals)), *codec_);
+    line.valueBytes = trimBytes(trimmed.substr(equals + 1));
     line.hasValue = true;
   }
   return line;
 }
 
-ProfileDocument ProfileDocument::parse(std::string_view bytes, const AnsiCodec& codec) {
+ProfileLine ProfileDocument::makeOwnLine(std::string bytes) const {
+  auto storage = std::make_shared<const std::string>(std::move(bytes));
+  ProfileLine line = makeLine(*storage);
+  line.storage = std::move(storage);
+  line.end = kNewLine;
+  return line;
+}
+
+ProfileDocument ProfileDocument::parse(std::string bytes, const AnsiCodec& codec) {
   ProfileDocument document(codec);
-  if (bytes.starts_with(kUtf8ByteOrderMark)) {
+  document.source_ = std::make_shared<const std::string>(std::move(bytes));
+  std::string_view rest = *document.source_;
+  if (rest.starts_with(kUtf8ByteOrderMark)) {
     document.codec_ = &utf8LineCodec();
-    document.byteOrderMark_ = kUtf8ByteOrderMark;
-    bytes.remove_prefix(kUtf8ByteOrderMark.size());
+    document.byteOrderMark_ = rest.substr(0, kUtf8ByteOrderMark.size());
+    rest.remove_prefix(kUtf8ByteOrderMark.size());
   }
-  std::size_t pos = 0;
-  while (pos < bytes.size()) {
-    std::size_t stop = bytes.find_first_of("\r\n", pos);
-    if (stop == std::string_view::npos) {
-      stop = bytes.size();
+  document.lines_.reserve(static_cast<std::size_t>(std::count(rest.begin(), rest.end(), '\n')) + 1);
+  while (!rest.empty()) {
+    // (A plain loop: find_first_of tests each byte against the set with a call of its own.)
+    std::size_t stop = 0;
+    while (stop < rest.size() && rest[stop] != '\r' && rest[stop] != '\n') {
+      ++stop;
     }
     std::size_t next = stop;
-    if (next < bytes.size()) {
-      next += (bytes[next] == '\r' && next + 1 < bytes.size() && bytes[next + 1] == '\n') ? 2 : 1;
+    if (next < rest.size()) {
+      next += (rest[next] == '\r' && next + 1 < rest.size() && rest[next + 1] == '\n') ? 2 : 1;
     }
-    ProfileLine line = document.makeLine(std::string(bytes.substr(pos, stop - pos)));
-    line.end = bytes.substr(stop, next - stop);
+    ProfileLine line = document.makeLine(rest.substr(0, stop));
+    line.end = rest.substr(stop, next - stop);
     document.lines_.push_back(std::move(line));
-    pos = next;
+    rest.remove_prefix(next);
   }
   return document;
+}
+
+std::u16string ProfileDocument::value(const ProfileLine& line) const {
+  return decodeText(line.valueBytes, *codec_);
 }
 
 std::size_t ProfileDocument::findSection(std::u16string_view name) const {
@@ -149,8 +202,8 @@ void ProfileDocument::giveLineEnd(std::size_t index) {
   }
 }
 
-std::optional<std::u16string_view> ProfileDocument::find(std::u16string_view section,
-                                                         std::u16string_view key) const {
+std::optional<std::u16string> ProfileDocument::find(std::u16string_view section,
+                                                    std::u16string_view key) const {
   const std::size_t header = findSection(trimProfileBlanks(section));
   if (header == kNone) {
     return std::nullopt;
@@ -163,7 +216,7 @@ std::optional<std::u16string_view> ProfileDocument::find(std::u16string_view sec
       if (!line.hasValue) {
         return std::nullopt;
       }
-      return std::u16string_view(line.value);
+      return value(line);
     }
   }
   return std::nullopt;
@@ -186,9 +239,7 @@ bool ProfileDocument::set(std::u16string_view section, std::u16string_view key,
     if (!lines_.empty()) {
       giveLineEnd(lines_.size() - 1);
     }
-    std::string headerBytes = "[" + codec_->encode(section) + "]";
-    lines_.push_back(makeLine(std::move(headerBytes)));
-    lines_.back().end = kNewLine;
+    lines_.push_back(makeOwnLine("[" + codec_->encode(section) + "]"));
     header = lines_.size() - 1;
   }
 
@@ -198,7 +249,7 @@ bool ProfileDocument::set(std::u16string_view section, std::u16string_view key,
     if (line.kind != ProfileLine::Kind::Entry || !profileNamesEqual(line.name, key)) {
       continue;
     }
-    if (line.hasValue && line.value == trimProfileBlanks(value)) {
+    if (line.hasValue && this->value(line) == trimProfileBlanks(value)) {
       return true;
     }
     std::string bytes(entryPrefix(line.bytes));
@@ -206,18 +257,17 @@ bool ProfileDocument::set(std::u16string_view section, std::u16string_view key,
       bytes += '=';
     }
     bytes += valueBytes;
-    std::string lineEnd = std::move(line.end);
-    line = makeLine(std::move(bytes));
-    line.end = std::move(lineEnd);
+    const std::string_view lineEnd = line.end;
+    line = makeOwnLine(std::move(bytes));
+    line.end = lineEnd;
     changed_ = true;
     return true;
   }
 
   const std::size_t after = lastNonBlank(header, end);
   giveLineEnd(after);
-  ProfileLine line = makeLine(codec_->encode(key) + "=" + valueBytes);
-  line.end = kNewLine;
-  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(after + 1), std::move(line));
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(after + 1),
+                makeOwnLine(codec_->encode(key) + "=" + valueBytes));
   changed_ = true;
   return true;
 }
@@ -233,7 +283,6 @@ void ProfileDocument::clearSection(std::u16string_view section) {
     if (last > header) {
       lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(header + 1),
                    lines_.begin() + static_cast<std::ptrdiff_t>(last + 1));
-      giveLineEnd(header);
       changed_ = true;
     }
   }

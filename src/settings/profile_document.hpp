@@ -2,6 +2,7 @@
 
 #include "ports/ansi_codec.hpp"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,16 +10,19 @@
 
 namespace velmora {
 
-// One line of a profile file: its bytes as read, its line end, and what it says.
+// One line of a profile file: its bytes as read, its line end, and what it says. The views
+// point into storage that the document (or `storage`, for a line made by a change) keeps alive
+// and never changes, so lines stay valid in copies of the document.
 struct ProfileLine {
   enum class Kind { Blank, Section, Entry };
 
   Kind kind = Kind::Blank;
-  std::string bytes;     // the line without its end
-  std::string end;       // "\r\n", "\n", "\r", or "" for a last line that has none
-  std::u16string name;   // the section's or the key's name, trimmed
-  std::u16string value;  // an entry's value, trimmed, quotes kept
-  bool hasValue = false; // an entry line holding an '='
+  std::string_view bytes;      // the line without its end
+  std::string_view end;        // "\r\n", "\n", "\r", or "" for a last line that has none
+  std::u16string name;         // the section's or the key's name, trimmed
+  std::string_view valueBytes; // an entry's value, trimmed, quotes kept, still encoded
+  bool hasValue = false;       // an entry line holding an '='
+  std::shared_ptr<const std::string> storage;
 };
 
 // The contents of a profile (INI) file, read and changed the way the Windows profile functions
@@ -35,20 +39,23 @@ struct ProfileLine {
 // Text: a file starting with a UTF-8 byte-order mark is read and written as UTF-8 (as Wine does);
 // any other file is in the ANSI code page of the codec. Lines are split on the bytes CR and LF,
 // which are never part of a double-byte character in the ANSI code pages; a pure-ASCII line is
-// decoded without the codec, since those code pages are ASCII supersets.
+// decoded without the codec, since those code pages are ASCII supersets. Values are decoded
+// only when asked for.
 class ProfileDocument {
 public:
   // The document of a file that does not exist yet.
   explicit ProfileDocument(const AnsiCodec& codec);
 
-  static ProfileDocument parse(std::string_view bytes, const AnsiCodec& codec);
+  static ProfileDocument parse(std::string bytes, const AnsiCodec& codec);
 
   const std::vector<ProfileLine>& lines() const { return lines_; }
 
+  // The decoded value of an entry line of this document.
+  std::u16string value(const ProfileLine& line) const;
+
   // The stored value of the key (trimmed, quotes kept); nothing when the section or the key is
   // missing or the key's line has no '='. Names are trimmed and compared without ASCII case.
-  std::optional<std::u16string_view> find(std::u16string_view section,
-                                          std::u16string_view key) const;
+  std::optional<std::u16string> find(std::u16string_view section, std::u16string_view key) const;
 
   // key=value in the section, replacing the value of an existing key (its line keeps its name
   // as spelt in the file), else adding the key after the section's last non-blank line, else
@@ -73,10 +80,12 @@ private:
   std::size_t sectionEnd(std::size_t header) const;
   std::size_t lastNonBlank(std::size_t header, std::size_t end) const;
   void giveLineEnd(std::size_t index);
-  ProfileLine makeLine(std::string bytes) const;
+  ProfileLine makeLine(std::string_view bytes) const;
+  ProfileLine makeOwnLine(std::string bytes) const;
 
   const AnsiCodec* codec_;
-  std::string byteOrderMark_;
+  std::shared_ptr<const std::string> source_;
+  std::string_view byteOrderMark_;
   std::vector<ProfileLine> lines_;
   bool changed_ = false;
 };

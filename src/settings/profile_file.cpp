@@ -9,10 +9,10 @@ ProfileFile::ProfileFile(std::filesystem::path path, const AnsiCodec& codec)
     : path_(std::move(path)), codec_(&codec) {}
 
 std::optional<ProfileDocument> ProfileFile::load() const {
-  const WholeFile file = readWholeFile(path_);
+  WholeFile file = readWholeFile(path_);
   switch (file.status) {
   case WholeFile::Status::Read:
-    return ProfileDocument::parse(file.bytes, *codec_);
+    return ProfileDocument::parse(std::move(file.bytes), *codec_);
   case WholeFile::Status::Missing:
     return ProfileDocument(*codec_);
   case WholeFile::Status::Failed:
@@ -28,7 +28,7 @@ std::optional<std::u16string> ProfileFile::getString(std::u16string_view section
   if (!document) {
     return std::nullopt;
   }
-  const std::optional<std::u16string_view> value = document->find(section, key);
+  const std::optional<std::u16string> value = document->find(section, key);
   if (!value) {
     return std::nullopt;
   }

@@ -24,7 +24,7 @@ std::u16string SettingsSnapshot::IniGet(std::u16string_view section,
   if (!entry.hasValue) {
     return {};
   }
-  return IniValue(std::u16string_view(entry.value), *codec_);
+  return IniValue(document_->value(entry), *codec_);
 }
 
 } // namespace velmora
