@@ -18,18 +18,20 @@ if [[ "${2:-}" == --stop ]]; then
 fi
 
 mkdir -p "$(dirname "$WINEPREFIX")"
-exec 9>"$WINEPREFIX.lock"
-flock 9
-
-if [[ ! -f "$marker" ]]; then
-  rm -rf "$WINEPREFIX"
-  wineboot -i </dev/null >/dev/null 2>&1
-  # Without a display only message-only windows work; the null driver gives real windows.
-  wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f </dev/null >/dev/null 2>&1
-  wineserver -k 2>/dev/null || true
-  wineserver -w 2>/dev/null || true
-  touch "$marker"
-fi
+# The lock is held only while the prefix is made, and no Wine process inherits it: the server and
+# services outlive this script and would otherwise keep every later caller waiting.
+(
+  flock 9
+  if [[ ! -f "$marker" ]]; then
+    rm -rf "$WINEPREFIX"
+    wineboot -i </dev/null >/dev/null 2>&1 9>&-
+    # Without a display only message-only windows work; the null driver gives real windows.
+    wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f </dev/null >/dev/null 2>&1 9>&-
+    wineserver -k 9>&- 2>/dev/null || true
+    wineserver -w 9>&- 2>/dev/null || true
+    touch "$marker"
+  fi
+) 9>"$WINEPREFIX.lock"
 
 # A detached server and services, so that no Wine background process holds the caller's pipes.
 wineserver -p </dev/null >/dev/null 2>&1

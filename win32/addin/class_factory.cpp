@@ -1,6 +1,6 @@
 #include "addin/class_factory.hpp"
 
-#include "addin/velmora_class.hpp"
+#include "addin/connect_object.hpp"
 
 #include <new>
 
@@ -53,7 +53,7 @@ HRESULT ClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** out) {
   if (outer != nullptr) {
     return CLASS_E_NOAGGREGATION;
   }
-  return VelmoraClass::create(iid, out);
+  return ConnectObject::create(iid, out);
 }
 
 HRESULT ClassFactory::LockServer(BOOL lock) {

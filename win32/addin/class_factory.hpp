@@ -9,7 +9,8 @@
 namespace velmora::win32 {
 
 // Makes connect objects. A factory counts as a live object of the library, so that the library
-// stays loaded while anyone holds one.
+// stays loaded while anyone holds one. Only its Release deletes it, hence the private destructor.
+// NOLINTNEXTLINE(cppcoreguidelines-virtual-class-destructor)
 class ClassFactory final : public IClassFactory {
 public:
   // Makes a factory and hands out its `iid` interface.

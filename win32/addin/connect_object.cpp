@@ -1,30 +1,35 @@
-#include "addin/velmora_class.hpp"
+#include "addin/connect_object.hpp"
 
 #include "com/com_boundary.hpp"
 
+#include <new>
+
 namespace velmora::win32 {
 
-HRESULT VelmoraClass::create(REFIID iid, void** out) noexcept {
+HRESULT ConnectObject::create(REFIID iid, void** out) noexcept {
   if (out == nullptr) {
     return E_POINTER;
   }
   *out = nullptr;
   return comBoundary(IID__VelmoraClass, [&]() -> HRESULT {
-    auto* object = new VelmoraClass(makeAddinSession());
+    auto* object = new (std::nothrow) ConnectObject(makeAddinSession());
+    if (object == nullptr) {
+      return E_OUTOFMEMORY;
+    }
     const HRESULT result = object->QueryInterface(iid, out);
     object->Release();
     return result;
   });
 }
 
-VelmoraClass::VelmoraClass(std::unique_ptr<AddinSession> session)
+ConnectObject::ConnectObject(std::unique_ptr<AddinSession> session)
     : DualDispatch(server::moduleHandle(), kVelmoraTypeLib, IID__VelmoraClass),
       session_(std::move(session)), extensibility_(identity(), *session_),
       extensibility2_(identity(), *session_) {}
 
-VelmoraClass::~VelmoraClass() = default;
+ConnectObject::~ConnectObject() = default;
 
-HRESULT VelmoraClass::QueryInterface(REFIID iid, void** out) {
+HRESULT ConnectObject::QueryInterface(REFIID iid, void** out) {
   if (out == nullptr) {
     return E_POINTER;
   }
@@ -45,11 +50,11 @@ HRESULT VelmoraClass::QueryInterface(REFIID iid, void** out) {
   return S_OK;
 }
 
-ULONG VelmoraClass::AddRef() {
+ULONG ConnectObject::AddRef() {
   return ++references_;
 }
 
-ULONG VelmoraClass::Release() {
+ULONG ConnectObject::Release() {
   const ULONG remaining = --references_;
   if (remaining == 0) {
     delete this;
@@ -57,14 +62,14 @@ ULONG VelmoraClass::Release() {
   return remaining;
 }
 
-HRESULT VelmoraClass::InterfaceSupportsErrorInfo(REFIID iid) {
+HRESULT ConnectObject::InterfaceSupportsErrorInfo(REFIID iid) {
   const bool supported = IsEqualIID(iid, IID__VelmoraClass) ||
                          IsEqualIID(iid, IID_IDTExtensibility) ||
                          IsEqualIID(iid, IID__IDTExtensibility2);
   return supported ? S_OK : S_FALSE;
 }
 
-HRESULT VelmoraClass::sink(Button button, IDispatch** out) const noexcept {
+HRESULT ConnectObject::sink(Button button, IDispatch** out) const noexcept {
   if (out == nullptr) {
     return E_POINTER;
   }
@@ -72,56 +77,56 @@ HRESULT VelmoraClass::sink(Button button, IDispatch** out) const noexcept {
   return S_OK;
 }
 
-HRESULT VelmoraClass::setSink(Button button, IDispatch* sink) noexcept {
+HRESULT ConnectObject::setSink(Button button, IDispatch* sink) noexcept {
   sinks_[button] = ComPtr(sink);
   return S_OK;
 }
 
 // Assigning an object and setting a reference both keep the object itself.
 
-HRESULT VelmoraClass::get_DimMenuHandler(IDispatch** h) {
+HRESULT ConnectObject::get_DimMenuHandler(IDispatch** h) {
   return sink(Dim, h);
 }
-HRESULT VelmoraClass::put_DimMenuHandler(IDispatch* h) {
+HRESULT ConnectObject::put_DimMenuHandler(IDispatch* h) {
   return setSink(Dim, h);
 }
-HRESULT VelmoraClass::putref_DimMenuHandler(IDispatch* h) {
+HRESULT ConnectObject::putref_DimMenuHandler(IDispatch* h) {
   return setSink(Dim, h);
 }
-HRESULT VelmoraClass::get_PrivateMenuHandler(IDispatch** h) {
+HRESULT ConnectObject::get_PrivateMenuHandler(IDispatch** h) {
   return sink(Private, h);
 }
-HRESULT VelmoraClass::put_PrivateMenuHandler(IDispatch* h) {
+HRESULT ConnectObject::put_PrivateMenuHandler(IDispatch* h) {
   return setSink(Private, h);
 }
-HRESULT VelmoraClass::putref_PrivateMenuHandler(IDispatch* h) {
+HRESULT ConnectObject::putref_PrivateMenuHandler(IDispatch* h) {
   return setSink(Private, h);
 }
-HRESULT VelmoraClass::get_PublicMenuHandler(IDispatch** h) {
+HRESULT ConnectObject::get_PublicMenuHandler(IDispatch** h) {
   return sink(Public, h);
 }
-HRESULT VelmoraClass::put_PublicMenuHandler(IDispatch* h) {
+HRESULT ConnectObject::put_PublicMenuHandler(IDispatch* h) {
   return setSink(Public, h);
 }
-HRESULT VelmoraClass::putref_PublicMenuHandler(IDispatch* h) {
+HRESULT ConnectObject::putref_PublicMenuHandler(IDispatch* h) {
   return setSink(Public, h);
 }
-HRESULT VelmoraClass::get_BasMenuHandler(IDispatch** h) {
+HRESULT ConnectObject::get_BasMenuHandler(IDispatch** h) {
   return sink(Bas, h);
 }
-HRESULT VelmoraClass::put_BasMenuHandler(IDispatch* h) {
+HRESULT ConnectObject::put_BasMenuHandler(IDispatch* h) {
   return setSink(Bas, h);
 }
-HRESULT VelmoraClass::putref_BasMenuHandler(IDispatch* h) {
+HRESULT ConnectObject::putref_BasMenuHandler(IDispatch* h) {
   return setSink(Bas, h);
 }
-HRESULT VelmoraClass::get_SetteiMenuHandler(IDispatch** h) {
+HRESULT ConnectObject::get_SetteiMenuHandler(IDispatch** h) {
   return sink(Settei, h);
 }
-HRESULT VelmoraClass::put_SetteiMenuHandler(IDispatch* h) {
+HRESULT ConnectObject::put_SetteiMenuHandler(IDispatch* h) {
   return setSink(Settei, h);
 }
-HRESULT VelmoraClass::putref_SetteiMenuHandler(IDispatch* h) {
+HRESULT ConnectObject::putref_SetteiMenuHandler(IDispatch* h) {
   return setSink(Settei, h);
 }
 

@@ -13,9 +13,11 @@
 
 namespace velmora::win32 {
 
-// The add-in's connect object. Its own interface holds the event sinks of the five toolbar
-// buttons; the IDE's add-in interfaces are answered by its facets, which share its identity.
-class VelmoraClass final : public DualDispatch<_VelmoraClass>, public ISupportErrorInfo {
+// The add-in's connect object, the COM class VelmoraClass. Its own interface holds the event sinks
+// of the five toolbar buttons; the IDE's add-in interfaces are answered by its facets, which share
+// its identity. Only its Release deletes it, hence the private destructor.
+// NOLINTNEXTLINE(cppcoreguidelines-virtual-class-destructor)
+class ConnectObject final : public DualDispatch<_VelmoraClass>, public ISupportErrorInfo {
 public:
   // Makes a connect object and hands out its `iid` interface.
   static HRESULT create(REFIID iid, void** out) noexcept;
@@ -46,8 +48,8 @@ private:
   // The toolbar buttons whose event sinks the object holds, in the interface's order.
   enum Button : std::size_t { Dim, Private, Public, Bas, Settei, ButtonCount };
 
-  explicit VelmoraClass(std::unique_ptr<AddinSession> session);
-  virtual ~VelmoraClass();
+  explicit ConnectObject(std::unique_ptr<AddinSession> session);
+  ~ConnectObject() override;
 
   IUnknown& identity() noexcept { return *static_cast<_VelmoraClass*>(this); }
   HRESULT sink(Button button, IDispatch** out) const noexcept;

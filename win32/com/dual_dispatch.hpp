@@ -58,10 +58,12 @@ public:
                         argumentError);
   }
 
+  // COM objects end in their Release; the destructor is virtual only for the derived classes.
+  virtual ~DualDispatch() = default;
+
 protected:
   DualDispatch(HMODULE module, int typeLibResource, const IID& iid) noexcept
       : typeInfo_(module, typeLibResource, iid) {}
-  ~DualDispatch() = default;
   DualDispatch(const DualDispatch&) = delete;
   DualDispatch& operator=(const DualDispatch&) = delete;
 

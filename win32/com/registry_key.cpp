@@ -50,7 +50,7 @@ RegistryKey::~RegistryKey() {
 }
 
 void RegistryKey::setString(const std::wstring& name, const std::wstring& value) {
-  const auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
+  const DWORD bytes = static_cast<DWORD>(value.size() + 1) * DWORD{sizeof(wchar_t)};
   const LSTATUS status = RegSetValueExW(key_, name.empty() ? nullptr : name.c_str(), 0, REG_SZ,
                                         reinterpret_cast<const BYTE*>(value.c_str()), bytes);
   checkStatus(status, describe(u"RegSetValueEx", name));
@@ -65,7 +65,7 @@ std::optional<std::wstring> RegistryKey::readString(const std::wstring& name) co
     return std::nullopt;
   }
   std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
-  bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
+  bytes = static_cast<DWORD>(value.size()) * DWORD{sizeof(wchar_t)};
   status = RegQueryValueExW(key_, valueName, nullptr, &type, reinterpret_cast<BYTE*>(value.data()),
                             &bytes);
   if (status != ERROR_SUCCESS) {

@@ -61,6 +61,17 @@ bool registryKeyExists(HKEY root, const std::wstring& path) {
   return true;
 }
 
+void setRegistryString(HKEY root, const std::wstring& path, const std::wstring& value) {
+  HKEY key = nullptr;
+  if (RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS) {
+    return;
+  }
+  RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                 static_cast<DWORD>(value.size() + 1) * DWORD{sizeof(wchar_t)});
+  RegCloseKey(key);
+}
+
 HRESULT CountingDispatch::QueryInterface(REFIID iid, void** out) {
   if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch)) {
     *out = static_cast<IDispatch*>(this);

@@ -28,7 +28,8 @@ inline constexpr IID kExtensibility2Iid = {
 
 inline constexpr const wchar_t* kProgId = L"Velmora.VelmoraClass";
 
-// IDTExtensibility as the IDE calls it.
+// IDTExtensibility as the IDE calls it. Like every COM interface it has no destructor slot.
+// NOLINTNEXTLINE(cppcoreguidelines-virtual-class-destructor)
 struct HostExtensibility : IDispatch {
   virtual HRESULT STDMETHODCALLTYPE OnConnection(IDispatch* vbInst, LONG connectMode,
                                                  IDispatch* addInInst, SAFEARRAY** custom) = 0;
@@ -38,6 +39,7 @@ struct HostExtensibility : IDispatch {
 };
 
 // _IDTExtensibility2: the same slots and one more.
+// NOLINTNEXTLINE(cppcoreguidelines-virtual-class-destructor)
 struct HostExtensibility2 : HostExtensibility {
   virtual HRESULT STDMETHODCALLTYPE OnBeginShutdown(SAFEARRAY** custom) = 0;
 };
@@ -55,6 +57,8 @@ HRESULT callServerExport(const char* name);
 std::optional<std::wstring> registryString(HKEY root, const std::wstring& path,
                                            const std::wstring& name = L"");
 bool registryKeyExists(HKEY root, const std::wstring& path);
+// Creates the key as needed and sets its default value.
+void setRegistryString(HKEY root, const std::wstring& path, const std::wstring& value);
 
 // COM for the calling thread, single-threaded apartment, for the scope's lifetime.
 class Apartment {
@@ -77,6 +81,11 @@ private:
 // A plain IDispatch that only counts its references: it stands in for the IDE's objects.
 class CountingDispatch final : public IDispatch {
 public:
+  CountingDispatch() = default;
+  virtual ~CountingDispatch() = default;
+  CountingDispatch(const CountingDispatch&) = delete;
+  CountingDispatch& operator=(const CountingDispatch&) = delete;
+
   ULONG references() const { return references_; }
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;

@@ -85,6 +85,7 @@ TEST_F(ConnectObject, SinkPropertiesHoldTheirObjectsThroughIDispatch) {
   ComPtr<IDispatch> dispatch = query<IDispatch>(IID_IDispatch);
   ASSERT_TRUE(dispatch);
   std::vector<DISPID> ids;
+  ids.reserve(kSinkNames.size());
   for (const std::wstring& name : kSinkNames) {
     ids.push_back(idOf(*dispatch.get(), name));
   }

@@ -1,0 +1,169 @@
+#include "com/com_test_support.hpp"
+#include "com/import_patch.hpp"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+
+namespace velmora::test {
+namespace {
+
+const std::wstring kClassKey = std::wstring(L"CLSID\\") + kClsidText;
+const std::wstring kServerKey = kClassKey + L"\\InprocServer32";
+const std::wstring kProgIdKey = kProgId;
+const std::wstring kTypeLibKey = std::wstring(L"TypeLib\\") + kLibidText + L"\\1.0";
+// Below HKEY_LOCAL_MACHINE or HKEY_CURRENT_USER.
+const std::wstring kClasses = L"Software\\Classes\\";
+
+bool isSamePath(const std::wstring& a, const std::wstring& b) {
+  return CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
+bool typeLibResolves() {
+  ITypeLib* library = nullptr;
+  if (FAILED(LoadRegTypeLib(kVelmoraLibid, 1, 0, LOCALE_NEUTRAL, &library))) {
+    return false;
+  }
+  library->Release();
+  return true;
+}
+
+// Every test starts and ends with the server unregistered.
+class Registration : public ::testing::Test {
+protected:
+  void SetUp() override { ASSERT_EQ(callServerExport("DllUnregisterServer"), S_OK); }
+  void TearDown() override { EXPECT_EQ(callServerExport("DllUnregisterServer"), S_OK); }
+
+  static DWORD regsvr32(const std::wstring& options) {
+    return runProgram(L"regsvr32.exe /s " + options + L"\"" + velmoraDllPath() + L"\"");
+  }
+};
+
+TEST_F(Registration, Regsvr32EntersAndRemovesTheServer) {
+  ASSERT_EQ(regsvr32(L""), 0U);
+  EXPECT_EQ(registryString(HKEY_CLASSES_ROOT, kProgIdKey + L"\\CLSID"), kClsidText);
+  const auto server = registryString(HKEY_CLASSES_ROOT, kServerKey);
+  ASSERT_TRUE(server);
+  EXPECT_TRUE(isSamePath(*server, velmoraDllPath())) << *server;
+  EXPECT_EQ(registryString(HKEY_CLASSES_ROOT, kServerKey, L"ThreadingModel"), L"Apartment");
+  EXPECT_EQ(registryString(HKEY_CLASSES_ROOT, kClassKey + L"\\ProgID"), kProgId);
+  EXPECT_TRUE(registryKeyExists(HKEY_CLASSES_ROOT, kTypeLibKey));
+  EXPECT_TRUE(typeLibResolves());
+  // Machine-wide, where the user could write.
+  EXPECT_TRUE(registryKeyExists(HKEY_LOCAL_MACHINE, kClasses + kClassKey));
+
+  ASSERT_EQ(regsvr32(L"/u "), 0U);
+  for (const std::wstring& key : {kProgIdKey, kClassKey, kTypeLibKey}) {
+    EXPECT_FALSE(registryKeyExists(HKEY_CLASSES_ROOT, key)) << key;
+  }
+  EXPECT_FALSE(typeLibResolves());
+  // Unregistering what is not registered succeeds.
+  EXPECT_EQ(regsvr32(L"/u "), 0U);
+}
+
+TEST_F(Registration, LeavesTheIdeInterfaceEntriesAlone) {
+  // The IDE registers its add-in interface with its own type library.
+  const std::wstring ideInterface =
+      kClasses + L"Interface\\{0002E151-0000-0000-C000-000000000046}\\TypeLib";
+  const std::wstring ideLibrary = L"{EF404E00-EDA6-101A-8DAF-00DD010F7EBB}";
+  setRegistryString(HKEY_LOCAL_MACHINE, ideInterface, ideLibrary);
+  ASSERT_EQ(registryString(HKEY_LOCAL_MACHINE, ideInterface), ideLibrary);
+
+  ASSERT_EQ(callServerExport("DllRegisterServer"), S_OK);
+  EXPECT_EQ(registryString(HKEY_LOCAL_MACHINE, ideInterface), ideLibrary);
+  ASSERT_EQ(callServerExport("DllUnregisterServer"), S_OK);
+  EXPECT_EQ(registryString(HKEY_LOCAL_MACHINE, ideInterface), ideLibrary);
+  RegDeleteTreeW(HKEY_LOCAL_MACHINE,
+                 (kClasses + L"Interface\\{0002E151-0000-0000-C000-000000000046}").c_str());
+}
+
+TEST_F(Registration, MachineRegistrationReplacesAStalePerUserEntry) {
+  setRegistryString(HKEY_CURRENT_USER, kClasses + kServerKey, L"C:\\Old\\Velmora.dll");
+  ASSERT_TRUE(registryKeyExists(HKEY_CURRENT_USER, kClasses + kServerKey));
+
+  ASSERT_EQ(callServerExport("DllRegisterServer"), S_OK);
+  EXPECT_FALSE(registryKeyExists(HKEY_CURRENT_USER, kClasses + kClassKey));
+  EXPECT_TRUE(registryKeyExists(HKEY_LOCAL_MACHINE, kClasses + kClassKey));
+}
+
+TEST_F(Registration, UnregistrationKeepsAProgIdThatAnotherClassTookOver) {
+  ASSERT_EQ(callServerExport("DllRegisterServer"), S_OK);
+  const std::wstring other = L"{11111111-2222-3333-4444-555555555555}";
+  setRegistryString(HKEY_LOCAL_MACHINE, kClasses + kProgIdKey + L"\\CLSID", other);
+
+  ASSERT_EQ(callServerExport("DllUnregisterServer"), S_OK);
+  EXPECT_EQ(registryString(HKEY_CLASSES_ROOT, kProgIdKey + L"\\CLSID"), other);
+  EXPECT_FALSE(registryKeyExists(HKEY_CLASSES_ROOT, kClassKey));
+  RegDeleteTreeW(HKEY_LOCAL_MACHINE, (kClasses + kProgIdKey).c_str());
+}
+
+// A user who may not write the machine's classes, as on a locked-down Windows: the server's
+// machine-wide writes are refused inside the server.
+void* originalCreateKey = nullptr;
+
+LSTATUS WINAPI createKeyDeniedForMachine(HKEY parent, LPCWSTR path, DWORD reserved, LPWSTR type,
+                                         DWORD options, REGSAM access,
+                                         const SECURITY_ATTRIBUTES* security, PHKEY key,
+                                         LPDWORD disposition) {
+  if (parent == HKEY_LOCAL_MACHINE) {
+    return ERROR_ACCESS_DENIED;
+  }
+  return reinterpret_cast<decltype(&RegCreateKeyExW)>(originalCreateKey)(
+      parent, path, reserved, type, options, access, const_cast<SECURITY_ATTRIBUTES*>(security),
+      key, disposition);
+}
+
+HRESULT WINAPI registerTypeLibDenied(ITypeLib*, OLECHAR*, OLECHAR*) {
+  return TYPE_E_REGISTRYACCESS;
+}
+
+void expectRegisteredForTheUserOnly() {
+  EXPECT_FALSE(registryKeyExists(HKEY_LOCAL_MACHINE, kClasses + kClassKey));
+  EXPECT_FALSE(registryKeyExists(HKEY_LOCAL_MACHINE, kClasses + kProgIdKey));
+  const auto server = registryString(HKEY_CURRENT_USER, kClasses + kServerKey);
+  ASSERT_TRUE(server);
+  EXPECT_TRUE(isSamePath(*server, velmoraDllPath()));
+  EXPECT_EQ(registryString(HKEY_CURRENT_USER, kClasses + kServerKey, L"ThreadingModel"),
+            L"Apartment");
+  EXPECT_EQ(registryString(HKEY_CURRENT_USER, kClasses + kProgIdKey + L"\\CLSID"), kClsidText);
+  // Registered for the user (Wine's per-user registration writes machine-wide all the same).
+  EXPECT_TRUE(typeLibResolves());
+}
+
+void expectUnregistered() {
+  for (const HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
+    EXPECT_FALSE(registryKeyExists(root, kClasses + kClassKey));
+    EXPECT_FALSE(registryKeyExists(root, kClasses + kProgIdKey));
+  }
+  EXPECT_FALSE(typeLibResolves());
+}
+
+TEST_F(Registration, FallsBackToTheCurrentUserWhenTheMachineIsDenied) {
+  HMODULE dll = LoadLibraryW(velmoraDllPath().c_str());
+  ASSERT_NE(dll, nullptr);
+  {
+    // Machine-wide type library registration refused, class entries allowed: the class entries
+    // written so far are taken back.
+    ImportPatch registerTypeLib(dll, "oleaut32.dll", "RegisterTypeLib",
+                                reinterpret_cast<void*>(&registerTypeLibDenied));
+    ASSERT_TRUE(registerTypeLib.applied());
+    ASSERT_EQ(callServerExport("DllRegisterServer"), S_OK);
+    expectRegisteredForTheUserOnly();
+    ASSERT_EQ(callServerExport("DllUnregisterServer"), S_OK);
+    expectUnregistered();
+
+    // No machine-wide key may be created at all.
+    ImportPatch createKey(dll, "advapi32.dll", "RegCreateKeyExW",
+                          reinterpret_cast<void*>(&createKeyDeniedForMachine));
+    ASSERT_TRUE(createKey.applied());
+    originalCreateKey = createKey.original();
+    ASSERT_EQ(callServerExport("DllRegisterServer"), S_OK);
+    expectRegisteredForTheUserOnly();
+    ASSERT_EQ(callServerExport("DllUnregisterServer"), S_OK);
+    expectUnregistered();
+  }
+  FreeLibrary(dll);
+}
+
+} // namespace
+} // namespace velmora::test
