@@ -178,8 +178,8 @@ std::size_t ProfileDocument::findSection(std::u16string_view name) const {
   return kNone;
 }
 
-std::size_t ProfileDocument::sectionEnd(std::size_t header) const {
-  std::size_t i = header + 1;
+std::size_t ProfileDocument::bodyEnd(std::size_t first) const {
+  std::size_t i = first;
   while (i < lines_.size() && lines_[i].kind != ProfileLine::Kind::Section) {
     ++i;
   }
@@ -204,13 +204,19 @@ void ProfileDocument::giveLineEnd(std::size_t index) {
 
 std::optional<std::u16string> ProfileDocument::find(std::u16string_view section,
                                                     std::u16string_view key) const {
-  const std::size_t header = findSection(trimProfileBlanks(section));
-  if (header == kNone) {
-    return std::nullopt;
+  section = trimProfileBlanks(section);
+  // The lines above the first header form a section without a name.
+  std::size_t first = 0;
+  if (!section.empty()) {
+    const std::size_t header = findSection(section);
+    if (header == kNone) {
+      return std::nullopt;
+    }
+    first = header + 1;
   }
   key = trimProfileBlanks(key);
-  const std::size_t end = sectionEnd(header);
-  for (std::size_t i = header + 1; i < end; ++i) {
+  const std::size_t end = bodyEnd(first);
+  for (std::size_t i = first; i < end; ++i) {
     const ProfileLine& line = lines_[i];
     if (line.kind == ProfileLine::Kind::Entry && profileNamesEqual(line.name, key)) {
       if (!line.hasValue) {
@@ -243,7 +249,7 @@ bool ProfileDocument::set(std::u16string_view section, std::u16string_view key,
     header = lines_.size() - 1;
   }
 
-  const std::size_t end = sectionEnd(header);
+  const std::size_t end = bodyEnd(header + 1);
   for (std::size_t i = header + 1; i < end; ++i) {
     ProfileLine& line = lines_[i];
     if (line.kind != ProfileLine::Kind::Entry || !profileNamesEqual(line.name, key)) {
@@ -274,12 +280,15 @@ bool ProfileDocument::set(std::u16string_view section, std::u16string_view key,
 
 void ProfileDocument::clearSection(std::u16string_view section) {
   section = trimProfileBlanks(upToNul(section));
+  if (section.empty()) {
+    return;
+  }
   for (std::size_t header = 0; header < lines_.size(); ++header) {
     if (lines_[header].kind != ProfileLine::Kind::Section ||
         !profileNamesEqual(lines_[header].name, section)) {
       continue;
     }
-    const std::size_t last = lastNonBlank(header, sectionEnd(header));
+    const std::size_t last = lastNonBlank(header, bodyEnd(header + 1));
     if (last > header) {
       lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(header + 1),
                    lines_.begin() + static_cast<std::ptrdiff_t>(last + 1));

@@ -34,7 +34,8 @@ struct ProfileLine {
 // first '='; a line without '=' is an entry without a value, which reads as missing. Comment
 // lines (';') get no special treatment, as in the profile functions: they are entries whose name
 // starts with ';'. Only the first section of a name is searched, and in it the first entry of a
-// name. Lines above the first section belong to no section.
+// name. The lines above the first header form a section without a name, which only a lookup of
+// the empty section name finds (and which is never written or cleared).
 //
 // Text: a file starting with a UTF-8 byte-order mark is read and written as UTF-8 (as Wine does);
 // any other file is in the ANSI code page of the codec. Lines are split on the bytes CR and LF,
@@ -66,7 +67,8 @@ public:
   bool set(std::u16string_view section, std::u16string_view key, std::u16string_view value);
 
   // Removes every line of every section of that name but its header (blank lines at the end of
-  // a section stay, to keep the layout); a missing section is left missing.
+  // a section stay, to keep the layout); a missing section is left missing, a blank name does
+  // nothing.
   void clearSection(std::u16string_view section);
 
   // True once set or clearSection changed something.
@@ -77,7 +79,7 @@ public:
 
 private:
   std::size_t findSection(std::u16string_view name) const;
-  std::size_t sectionEnd(std::size_t header) const;
+  std::size_t bodyEnd(std::size_t first) const; // the next header at or after `first`
   std::size_t lastNonBlank(std::size_t header, std::size_t end) const;
   void giveLineEnd(std::size_t index);
   ProfileLine makeLine(std::string_view bytes) const;

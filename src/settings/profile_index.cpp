@@ -27,8 +27,9 @@ std::u16string lookupKey(std::u16string_view section, std::u16string_view key) {
 } // namespace
 
 ProfileIndex::ProfileIndex(const ProfileDocument& document) {
-  std::unordered_set<std::u16string> seenSections;
-  bool searched = false; // inside the first section of its name
+  // The lines above the first header form the first section without a name.
+  std::unordered_set<std::u16string> seenSections{std::u16string()};
+  bool searched = true; // inside the first section of its name
   std::u16string section;
   const auto& lines = document.lines();
   for (std::size_t i = 0; i < lines.size(); ++i) {

@@ -128,6 +128,17 @@ TEST_F(ProfileRead, NamesIgnoreOnlyAsciiCase) {
   EXPECT_EQ(file.getString(u"S", u"Bａ", 255), std::nullopt);
 }
 
+TEST_F(ProfileRead, LinesAboveTheFirstHeaderHaveTheEmptySectionName) {
+  dir.write("pre.ini", "pre=1\r\n[S]\r\nk=2\r\n[]\r\nlater=3\r\n");
+  ProfileFile file(dir.file("pre.ini"), codec);
+  EXPECT_EQ(file.getString(u"", u"pre", 255), u"1");
+  EXPECT_EQ(file.getString(u" ", u"k", 255), std::nullopt);
+  EXPECT_EQ(file.getString(u"", u"later", 255), std::nullopt);
+  EXPECT_EQ(file.getString(u"S", u"pre", 255), std::nullopt);
+  EXPECT_TRUE(file.clearSection(u""));
+  EXPECT_EQ(dir.read("pre.ini"), "pre=1\r\n[S]\r\nk=2\r\n[]\r\nlater=3\r\n");
+}
+
 TEST_F(ProfileRead, MissingFileReadsAsMissing) {
   EXPECT_EQ(ProfileFile(dir.file("none.ini"), codec).getString(u"Velmora", u"Key1", 255),
             std::nullopt);

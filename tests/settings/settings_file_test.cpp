@@ -104,12 +104,15 @@ TEST_F(SettingsFileTest, AFileThatCannotBeReadIsNeverOverwritten) {
 }
 
 TEST_F(SettingsFileTest, SnapshotReadsAsTheFileDidWhenTaken) {
-  dir.write("Velmora.ini", "[Velmora]\r\nKata1=\"String\"\r\nKey1\r\n[velmora]\r\nKey2=9\r\n");
+  dir.write("Velmora.ini",
+            "top=0\r\n[Velmora]\r\nKata1=\"String\"\r\nKey1\r\n[velmora]\r\nKey2=9\r\n");
   const SettingsSnapshot snapshot = file.snapshot();
   EXPECT_TRUE(file.IniPut(u"Velmora", u"Kata1", u"Long"));
   EXPECT_EQ(snapshot.IniGet(u"VELMORA", u" kata1 "), u"String");
   EXPECT_EQ(snapshot.IniGet(u"Velmora", u"Key1"), u"");
   EXPECT_EQ(snapshot.IniGet(u"Velmora", u"Key2"), u"");
+  EXPECT_EQ(snapshot.IniGet(u"", u"top"), u"0");
+  EXPECT_EQ(snapshot.IniGet(u"Velmora", u"top"), u"");
   EXPECT_EQ(file.IniGet(u"Velmora", u"Kata1"), u"Long");
 }
 
