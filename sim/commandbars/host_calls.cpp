@@ -7,6 +7,9 @@ namespace velmora::sim {
 
 void HostCalls::enter(const std::string& call) {
   log_.push_back(call);
+  if (journal_ != nullptr) {
+    journal_->push_back(call);
+  }
   bool fail = false;
   if (failCountdown_ > 0 && --failCountdown_ == 0) {
     fail = true;

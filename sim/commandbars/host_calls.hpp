@@ -19,10 +19,13 @@ public:
   void clearFaults();
 
   const std::vector<std::string>& log() const { return log_; }
+  // Every call is also appended to `journal` (shared with other recorders), while set.
+  void journalTo(std::vector<std::string>* journal) { journal_ = journal; }
   void clearLog() { log_.clear(); }
 
 private:
   std::vector<std::string> log_;
+  std::vector<std::string>* journal_ = nullptr;
   std::string faultCall_;
   int faultOccurrence_ = 0;
   int seenOfFault_ = 0;

@@ -145,6 +145,7 @@ void ScriptedForm::showModal() {
     throw Error(u"既に表示されているフォームはモーダル表示できません。");
   }
   visible_ = true;
+  toolkit_.note("showModal", spec_);
   // The first control in the keyboard order takes the focus.
   ScriptedControlBase* first = nullptr;
   for (auto& [key, control] : controls_) {
@@ -169,11 +170,13 @@ void ScriptedForm::showModal() {
 
 void ScriptedForm::hide() {
   requireLoaded();
+  toolkit_.note("hide", spec_);
   visible_ = false;
 }
 
 void ScriptedForm::unload() {
   requireLoaded();
+  toolkit_.note("unload", spec_);
   if (queryUnload_) {
     queryUnload_();
   }

@@ -12,11 +12,15 @@ ScriptedToolkit::ScriptedToolkit(UiHost* host) : host_(host) {}
 std::unique_ptr<Form> ScriptedToolkit::load(const FormSpec& spec) {
   auto form = std::make_unique<ScriptedForm>(*this, spec);
   loaded_.push_back(form.get());
+  note("load", spec);
   return form;
 }
 
 MessageResult ScriptedToolkit::show(const Message& message) {
   messages_.push_back(message);
+  if (journal_ != nullptr) {
+    journal_->push_back("message " + toUtf8(message.text));
+  }
   if (messageScript_) {
     messageScript_(message);
   }
@@ -26,6 +30,12 @@ MessageResult ScriptedToolkit::show(const Message& message) {
     return answer;
   }
   return message.buttons == MessageButtons::YesNo ? MessageResult::Yes : MessageResult::Ok;
+}
+
+void ScriptedToolkit::note(const std::string& event, const FormSpec& spec) {
+  if (journal_ != nullptr) {
+    journal_->push_back(event + " " + spec.name);
+  }
 }
 
 void ScriptedToolkit::whenShown(const std::string& formName, Script script) {

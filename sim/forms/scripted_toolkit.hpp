@@ -41,6 +41,11 @@ public:
   // The loaded form of that name, or null.
   ScriptedForm* loaded(const std::string& formName) const;
 
+  // Loads, showings, hides and unloads ("load frmKata", "showModal frmKata", ...) are appended
+  // to `journal` while set, with the message boxes ("message <text>").
+  void journalTo(std::vector<std::string>* journal) { journal_ = journal; }
+  void note(const std::string& event, const FormSpec& spec);
+
   // Used by ScriptedForm.
   UiHost* host() const { return host_; }
   WindowHandle newHandle(const FormSpec& spec);
@@ -57,6 +62,7 @@ private:
   std::vector<Message> messages_;
   std::vector<std::string> shown_;
   std::vector<ScriptedForm*> loaded_;
+  std::vector<std::string>* journal_ = nullptr;
 };
 
 } // namespace velmora::sim

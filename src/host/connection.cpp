@@ -1,0 +1,160 @@
+#include "host/connection.hpp"
+
+#include "engine/decl_kind.hpp"
+#include "engine/declare_command.hpp"
+#include "host/toolbar.hpp"
+#include "settings/options.hpp"
+#include "settings/prefix_table.hpp"
+#include "settings/settings_file.hpp"
+#include "settings/settings_form.hpp"
+#include "support/error.hpp"
+#include "support/utf.hpp"
+
+#include <exception>
+
+namespace velmora {
+
+namespace {
+
+constexpr char16_t kNoObject[] = u"オブジェクト変数または With ブロック変数が設定されていません。";
+constexpr char16_t kNoVbeInterface[] = u"型が一致しません。";
+
+// Runs one step of the disconnection, keeping the first failure for the host.
+template <typename Step> void runStep(std::exception_ptr& first, Step step) {
+  try {
+    step();
+  } catch (...) {
+    if (!first) {
+      first = std::current_exception();
+    }
+  }
+}
+
+} // namespace
+
+Connection::Connection(AddinState& state, const AddinServices& services)
+    : state_(state), services_(services) {}
+
+Connection::~Connection() = default;
+
+void Connection::OnConnection(std::shared_ptr<Vbe> vbe) {
+  try {
+    connect(std::move(vbe));
+  } catch (const Error& error) {
+    services_.forms.show(
+        Message{error.description(), MessageButtons::Ok, MessageIcon::None, std::nullopt});
+  } catch (const std::exception& error) {
+    services_.forms.show(
+        Message{fromUtf8(error.what()), MessageButtons::Ok, MessageIcon::None, std::nullopt});
+  }
+}
+
+void Connection::connect(std::shared_ptr<Vbe> vbe) {
+  BuildWordDelimiters(state_.engine.Delimiters);
+  const SettingsFile settings(services_.library.directory(), services_.codec);
+  LoadPrefixTable(settings, state_.prefixes);
+  LoadOptions(settings, state_.options);
+  if (!vbe) {
+    throw Error(kNoVbeInterface);
+  }
+  state_.objVBE = std::move(vbe);
+  ToolbarContext toolbar{*state_.objVBE,
+                         state_.buttons,
+                         sinks_,
+                         services_.clipboard,
+                         [this]() -> Form& { return frmVelmora().window(); },
+                         [this](int index) {
+                           switch (index) {
+                           case 0:
+                             DimMenuHandler_Click();
+                             break;
+                           case 1:
+                             PrivateMenuHandler_Click();
+                             break;
+                           case 2:
+                             PublicMenuHandler_Click();
+                             break;
+                           case 3:
+                             BasMenuHandler_Click();
+                             break;
+                           default:
+                             SetteiMenuHandler_Click();
+                             break;
+                           }
+                         }};
+  CreateToolbar(toolbar);
+  frmVelmora().hide();
+  UpdateButtonTips();
+}
+
+void Connection::OnDisconnection() {
+  std::exception_ptr first;
+  runStep(first, [&] {
+    if (!state_.buttons.mnuDim) {
+      throw Error(kNoObject);
+    }
+    state_.buttons.mnuDim->deleteControl();
+  });
+  runStep(first, [&] {
+    if (!state_.objVBE) {
+      throw Error(kNoObject);
+    }
+    state_.objVBE->commandBars()->item(kToolbarName)->deleteBar();
+  });
+  runStep(first, [&] {
+    if (state_.frmVelmora) {
+      auto form = std::move(state_.frmVelmora);
+      form->unload();
+    }
+  });
+  // The clicks of buttons that are gone have nowhere to go.
+  for (auto* sink : {&sinks_.DimMenuHandler, &sinks_.PrivateMenuHandler, &sinks_.PublicMenuHandler,
+                     &sinks_.BasMenuHandler, &sinks_.SetteiMenuHandler}) {
+    runStep(first, [&] {
+      if (*sink) {
+        (*sink)->unadvise();
+      }
+    });
+  }
+  if (first) {
+    std::rethrow_exception(first);
+  }
+}
+
+SettingsForm& Connection::frmVelmora() {
+  if (!state_.frmVelmora) {
+    state_.frmVelmora = SettingsForm::load(state_, services_, *this);
+  }
+  return *state_.frmVelmora;
+}
+
+void Connection::declare(std::u16string_view kind) {
+  DeclareContext context{state_.objVBE.get(), state_.prefixes, state_.options,
+                         state_.engine,       services_.forms, services_.pump};
+  DoDeclare(context, kind);
+}
+
+void Connection::UpdateButtonTips() {
+  velmora::UpdateButtonTips(state_.buttons, state_.hotKeys, frmVelmora().window(), services_.forms);
+}
+
+void Connection::DimMenuHandler_Click() {
+  declare(kDeclDim);
+}
+void Connection::PrivateMenuHandler_Click() {
+  declare(kDeclPrivate);
+}
+void Connection::PublicMenuHandler_Click() {
+  declare(kDeclPublic);
+}
+void Connection::BasMenuHandler_Click() {
+  declare(kDeclBas);
+}
+
+void Connection::SetteiMenuHandler_Click() {
+  SettingsForm& form = frmVelmora();
+  form.HotDispSet();
+  form.showModal();
+}
+
+} // namespace velmora

@@ -1,0 +1,229 @@
+#include "connection_fixture.hpp"
+#include "support/error.hpp"
+#include "support/utf.hpp"
+
+#include <algorithm>
+
+namespace velmora {
+namespace {
+
+using testing::ConnectionTest;
+
+constexpr std::int32_t kCtrlShift = kModControl | kModShift;
+
+std::ptrdiff_t indexOf(const std::vector<std::string>& journal, const std::string& entry) {
+  const auto it = std::find(journal.begin(), journal.end(), entry);
+  return it == journal.end() ? -1 : it - journal.begin();
+}
+
+TEST_F(ConnectionTest, StartUpRunsInTheDesignedOrder) {
+  dir.write("Velmora.ini",
+            "[Velmora]\r\nSettouChar1=str\r\nKata1=String\r\nComment= 0 \r\nTenmetsu=2\r\n");
+  connect();
+  EXPECT_FALSE(state.engine.Delimiters.characters.empty());
+  ASSERT_EQ(state.prefixes.PrefixCount, 1);
+  EXPECT_EQ(state.options.intComment, 0);
+  EXPECT_EQ(state.options.intTenmetsu, 2);
+  EXPECT_EQ(state.options.intNon, 1);
+  EXPECT_EQ(state.objVBE.get(), &vbe);
+
+  // The toolbar is built; the settings form is loaded by the first face, between the first
+  // button's caption and its face; then hidden; then the tooltips are written.
+  const auto added = indexOf(journal, "CommandBars.Add");
+  const auto firstCaption = indexOf(journal, "CommandBarControl.Caption");
+  const auto load = indexOf(journal, "load frmVelmora");
+  const auto firstFace = indexOf(journal, "CommandBarButton.PasteFace");
+  const auto hide = indexOf(journal, "hide frmVelmora");
+  const auto firstTip = indexOf(journal, "CommandBarControl.TooltipText");
+  EXPECT_EQ(indexOf(journal, "VBE.CommandBars"), 0);
+  EXPECT_LT(added, firstCaption);
+  EXPECT_LT(firstCaption, load);
+  EXPECT_LT(load, firstFace);
+  EXPECT_GT(hide, static_cast<std::ptrdiff_t>(journal.size()) - 10);
+  EXPECT_LT(hide, firstTip);
+  EXPECT_EQ(std::count(journal.begin(), journal.end(), "CommandBarControl.TooltipText"), 4);
+  EXPECT_EQ(journal.back(), "CommandBarControl.TooltipText");
+  EXPECT_EQ(std::count(journal.begin(), journal.end(), "load frmVelmora"), 1);
+  EXPECT_TRUE(toolkit.messages().empty());
+  EXPECT_EQ(registeredHotkeys(), 4U);
+}
+
+TEST_F(ConnectionTest, WithoutASettingsFileEverythingTakesItsDefault) {
+  connect();
+  EXPECT_EQ(state.options.intNon, 1);
+  EXPECT_EQ(state.options.intTenmetsu, 1);
+  EXPECT_EQ(state.options.intComment, 1);
+  EXPECT_EQ(state.options.intImeMode, 1);
+  EXPECT_EQ(state.prefixes.PrefixCount, 0);
+  EXPECT_EQ(dir.read("Velmora.ini"),
+            "[Velmora]\r\nHotKeyFlg1=6\r\nKey1=68\r\nHotKeyFlg2=6\r\nKey2=80\r\n"
+            "HotKeyFlg3=6\r\nKey3=71\r\nHotKeyFlg4=6\r\nKey4=66\r\n");
+  const auto bar = toolbars();
+  ASSERT_EQ(bar.size(), 1U);
+  EXPECT_EQ(bar[0]->buttons()[0]->currentTooltip(), u"Dim宣言(Ctrl+Shift+D)");
+  EXPECT_EQ(bar[0]->buttons()[3]->currentTooltip(), u"標準ﾓｼﾞｭｰﾙ内Public宣言(Ctrl+Shift+B)");
+}
+
+TEST_F(ConnectionTest, ABadOptionEndsTheConnectionWithItsMessage) {
+  state.options = Options{7, 7, 7, 7};
+  dir.write("Velmora.ini",
+            "[Velmora]\r\nSettouChar1=str\r\nKata1=String\r\nNon=0\r\nTenmetsu=abc\r\n");
+  connect();
+  ASSERT_EQ(toolkit.messages().size(), 1U);
+  EXPECT_EQ(toolkit.messages()[0].shownTitle(), u"Velmora");
+  EXPECT_EQ(toolkit.messages()[0].icon, MessageIcon::None);
+  EXPECT_FALSE(toolkit.messages()[0].text.empty());
+  EXPECT_EQ(state.prefixes.PrefixCount, 1);
+  EXPECT_EQ(state.options.intNon, 0);
+  EXPECT_EQ(state.options.intTenmetsu, 7);
+  EXPECT_EQ(state.options.intImeMode, 7);
+  EXPECT_TRUE(world->calls.log().empty()) << "no toolbar";
+  EXPECT_FALSE(state.frmVelmora);
+  expectNothingLeft();
+}
+
+TEST_F(ConnectionTest, AnObjectWithoutTheIdeInterfaceIsAnError) {
+  connection.OnConnection(nullptr);
+  EXPECT_EQ(toolkit.messages().size(), 1U);
+  EXPECT_TRUE(toolbars().empty());
+}
+
+TEST_F(ConnectionTest, TheTypicalRequestArrivesAsAHotkey) {
+  dir.write("Velmora.ini", "[Velmora]\r\nSettouChar1=str\r\nKata1=String\r\nComment=0\r\n");
+  connect();
+  memoryVbe.showPane(u"basMain")->setCaret(4, 8);
+  desktop.hotkeys().press(kCtrlShift, 'D');
+  ide.pump().doEvents();
+  EXPECT_EQ(module->lineTexts().at(3), u"\tDim strName As String");
+  EXPECT_TRUE(toolkit.messages().empty());
+  // The blink went through the thread's message processing, without blocking it for long.
+  EXPECT_LE(ide.pump().longestBlock(), 100U);
+}
+
+TEST_F(ConnectionTest, ButtonsRunTheirCommands) {
+  dir.write("Velmora.ini",
+            "[Velmora]\r\nSettouChar1=str\r\nKata1=String\r\nComment=0\r\nTenmetsu=0\r\n");
+  connect();
+  memoryVbe.showPane(u"basMain")->setCaret(4, 8);
+  ASSERT_TRUE(events->clickButton(u"Private宣言"));
+  EXPECT_EQ(module->lineTexts().at(1), u"Private strName As String");
+
+  // The settings dialog shows the hotkeys in force; OK with Alt added to slot 1 changes the
+  // hotkey and its tooltip, not the captions.
+  toolkit.whenShown("frmVelmora", [](sim::ScriptedForm& form) {
+    EXPECT_EQ(form.checkBox("chkHot2", 0).value(), 1);
+    EXPECT_EQ(form.checkBox("chkHot3", 0).value(), 1);
+    EXPECT_EQ(form.checkBox("chkHot1", 0).value(), 0);
+    form.click("chkHot1", 0);
+    form.click("cmbOk");
+  });
+  ASSERT_TRUE(events->clickButton(u"設定"));
+  const auto bar = toolbars().at(0);
+  EXPECT_EQ(bar->buttons()[0]->currentTooltip(), u"Dim宣言(Alt+Ctrl+Shift+D)");
+  EXPECT_EQ(bar->buttons()[0]->currentCaption(), u"Dim宣言");
+  EXPECT_FALSE(desktop.hotkeys().holder(kCtrlShift, 'D'));
+  EXPECT_TRUE(desktop.hotkeys().holder(kCtrlShift | kModAlt, 'D'));
+  EXPECT_TRUE(state.frmVelmora && !state.frmVelmora->unloaded());
+}
+
+TEST_F(ConnectionTest, DisconnectAndReconnectLeaveOneToolbarAndOneSetOfHotkeys) {
+  connect();
+  disconnect();
+  EXPECT_TRUE(toolbars().empty());
+  expectNothingLeft();
+  connect();
+  connect(); // a second connection without disconnection still builds one toolbar
+  disconnect();
+  connect();
+  const auto bar = toolbars();
+  ASSERT_EQ(bar.size(), 1U);
+  EXPECT_EQ(captionsOf(*bar[0]).size(), 5U);
+  EXPECT_EQ(registeredHotkeys(), 4U);
+  EXPECT_EQ(desktop.atoms().size(), 4U);
+  disconnect();
+  expectNothingLeft();
+}
+
+TEST_F(ConnectionTest, TheHotkeysAreHeldOnlyWhileTheIdeIsActive) {
+  connect();
+  ide.activate(false);
+  ide.pump().doEvents();
+  EXPECT_EQ(registeredHotkeys(), 0U);
+  EXPECT_EQ(desktop.atoms().size(), 0U);
+  ide.activate(true);
+  desktop.runFor(50);
+  EXPECT_EQ(registeredHotkeys(), 4U);
+
+  // Another program takes Ctrl+Shift+D while the IDE is inactive.
+  ide.activate(false);
+  ide.pump().doEvents();
+  const WindowHandle otherWindow = other.ui().createWindow("other");
+  ASSERT_TRUE(other.hotkeys().registerHotKey(otherWindow, 1, kCtrlShift, 'D'));
+  ide.pump().clearRecord();
+  ide.activate(true);
+  desktop.runFor(10000);
+  EXPECT_EQ(messageTexts(), std::vector<std::u16string>{u"ホットキーの設定に失敗しました。"});
+  EXPECT_EQ(registeredHotkeys(), 4U) << "three of ours and the other program's";
+  EXPECT_LE(ide.pump().longestBlock(), 10U);
+  disconnect();
+  EXPECT_EQ(desktop.atoms().size(), 0U);
+  EXPECT_TRUE(desktop.windows().hooksLeft().empty());
+}
+
+// Every host call of a connection, made to fail in turn: the user sees that call's error, the
+// host sees success, and the disconnection that follows removes everything that was set up.
+TEST_F(ConnectionTest, EachFailingHostCallOfAConnectionIsReportedAndCleanedUp) {
+  connect();
+  const std::size_t calls = world->calls.log().size();
+  disconnect();
+  ASSERT_GT(calls, 30U);
+  for (std::size_t k = 1; k <= calls; ++k) {
+    world->calls.clearLog();
+    toolkit.clearMessages();
+    world->calls.failNth(static_cast<int>(k));
+    connect();
+    const std::string failed = world->calls.log().at(k - 1);
+    ASSERT_EQ(toolkit.messages().size(), 1U) << failed;
+    const Message& message = toolkit.messages()[0];
+    EXPECT_EQ(toUtf8(message.text), "メソッド '" + failed + "' は失敗しました。");
+    const bool ownTrap = failed.rfind("CommandBarControl.TooltipText", 0) == 0;
+    EXPECT_EQ(message.shownTitle(), ownTrap ? u"ベルモラ" : u"Velmora") << failed;
+    world->calls.clearFaults();
+    try {
+      disconnect();
+    } catch (const Error&) {
+      // A connection that never made its first button fails the first step; the rest still runs.
+    }
+    EXPECT_TRUE(toolbars().empty()) << failed;
+    expectNothingLeft();
+  }
+}
+
+TEST_F(ConnectionTest, AFailingStepOfTheDisconnectionDoesNotKeepTheHotkeys) {
+  for (const std::string call :
+       {"CommandBarControl.Delete", "VBE.CommandBars", "CommandBars.Item", "CommandBar.Delete"}) {
+    connect();
+    world->calls.failAt(call);
+    EXPECT_THROW(disconnect(), HostError) << call;
+    expectNothingLeft();
+    EXPECT_FALSE(state.frmVelmora);
+    world->calls.clearFaults();
+    for (const auto& bar : toolbars()) {
+      bar->deleteBar(); // what the failed step left
+    }
+  }
+}
+
+TEST_F(ConnectionTest, StartupCompleteAndAddInsUpdateChangeNothing) {
+  connection.OnStartupComplete();
+  connection.OnAddInsUpdate();
+  connect();
+  connection.OnAddInsUpdate();
+  connection.OnStartupComplete();
+  EXPECT_EQ(toolbars().size(), 1U);
+  EXPECT_EQ(registeredHotkeys(), 4U);
+  EXPECT_TRUE(toolkit.messages().empty());
+}
+
+} // namespace
+} // namespace velmora
