@@ -9,10 +9,11 @@
 
 using namespace velmora::win32;
 
+// Only notes the module handle. Thread notifications stay on: the statically linked runtime
+// needs them to clean up per-thread data.
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID /*reserved*/) {
   if (reason == DLL_PROCESS_ATTACH) {
     server::attach(instance);
-    DisableThreadLibraryCalls(instance);
   }
   return TRUE;
 }
