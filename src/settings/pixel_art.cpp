@@ -31,21 +31,32 @@ Bitmap filledBitmap(int width, int height, Colour16 colour) {
   return bitmap;
 }
 
+void setPixel(Bitmap& bitmap, int x, int y, Colour16 colour) {
+  if (x < 0 || y < 0 || x >= bitmap.width || y >= bitmap.height) {
+    return;
+  }
+  bitmap.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(bitmap.width) +
+                static_cast<std::size_t>(x)] = colour;
+}
+
+void fillRect(Bitmap& bitmap, int left, int top, int width, int height, Colour16 colour) {
+  for (int y = top; y < top + height; ++y) {
+    for (int x = left; x < left + width; ++x) {
+      setPixel(bitmap, x, y, colour);
+    }
+  }
+}
+
 void drawPattern(Bitmap& bitmap, int left, int top, const std::vector<std::string_view>& rows,
                  std::initializer_list<PaletteEntry> palette) {
   for (std::size_t row = 0; row < rows.size(); ++row) {
     const int y = top + static_cast<int>(row);
     for (std::size_t column = 0; column < rows[row].size(); ++column) {
-      const int x = left + static_cast<int>(column);
-      if (x < 0 || y < 0 || x >= bitmap.width || y >= bitmap.height) {
-        continue;
-      }
       const char symbol = rows[row][column];
       const auto entry = std::ranges::find_if(
           palette, [symbol](const PaletteEntry& candidate) { return candidate.symbol == symbol; });
       if (entry != palette.end()) {
-        bitmap.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(bitmap.width) +
-                      static_cast<std::size_t>(x)] = entry->colour;
+        setPixel(bitmap, left + static_cast<int>(column), y, entry->colour);
       }
     }
   }

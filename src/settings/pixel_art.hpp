@@ -24,6 +24,10 @@ using PixelFont = std::vector<Glyph>;
 
 Bitmap filledBitmap(int width, int height, Colour16 colour);
 
+// Paints one pixel, or a rectangle of them; what falls outside the bitmap is left out.
+void setPixel(Bitmap& bitmap, int x, int y, Colour16 colour);
+void fillRect(Bitmap& bitmap, int left, int top, int width, int height, Colour16 colour);
+
 // Paints the pattern with its top-left corner at (left, top); a character the palette does not
 // name leaves its pixel as it is, and so does a pixel outside the bitmap.
 void drawPattern(Bitmap& bitmap, int left, int top, const std::vector<std::string_view>& rows,

@@ -77,21 +77,14 @@ Bitmap setteiFace() {
 // A white V over "DIM" in yellow, on navy with a black rim.
 Bitmap velmoraIcon() {
   Bitmap icon = filledBitmap(kIconSize, kIconSize, Colour16::Black);
-  for (int y = 1; y < kIconSize - 1; ++y) {
-    for (int x = 1; x < kIconSize - 1; ++x) {
-      icon.pixels[static_cast<std::size_t>(y * kIconSize + x)] = Colour16::Navy;
-    }
-  }
+  fillRect(icon, 1, 1, kIconSize - 2, kIconSize - 2, Colour16::Navy);
   constexpr int kTop = 3;
   constexpr int kRows = 18;
   constexpr int kStroke = 4;
   for (int row = 0; row < kRows; ++row) {
     const int inset = 4 + row * 11 / (kRows - 1);
-    for (int i = 0; i < kStroke; ++i) {
-      icon.pixels[static_cast<std::size_t>((kTop + row) * kIconSize + inset + i)] = Colour16::White;
-      icon.pixels[static_cast<std::size_t>((kTop + row) * kIconSize + kIconSize - 1 - inset - i)] =
-          Colour16::White;
-    }
+    fillRect(icon, inset, kTop + row, kStroke, 1, Colour16::White);
+    fillRect(icon, kIconSize - inset - kStroke, kTop + row, kStroke, 1, Colour16::White);
   }
   drawCentredText(icon, 23, largeFont(), "DIM", Colour16::Yellow);
   return icon;

@@ -22,7 +22,7 @@ bool writeAll(ProfileDocument& document, const Prefixes& prefixes, const Options
       prefixes.PrefixTable.size());
   for (std::size_t i = 0; i < count; ++i) {
     const PrefixEntry& entry = prefixes.PrefixTable[i];
-    const auto k = static_cast<long long>(i + 1);
+    const long long k = static_cast<long long>(i) + 1;
     if (!set(numberedKey(kSettouCharKey, k), entry.SettouChar) ||
         !set(numberedKey(kKataKey, k), entry.Kata)) {
       return false;
