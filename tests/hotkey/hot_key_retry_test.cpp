@@ -30,32 +30,5 @@ TEST(HotKeyRetryTest, ARefusedSlotIsTriedElevenTimesInAllWhileTheOthersAreLeftAl
   EXPECT_EQ(tries[0], 11);
 }
 
-TEST(HotKeyRetryTest, StartingAgainOrCancellingForgetsTheEarlierRun) {
-  int tries = 0;
-  const HotKeyRetry::Attempt refuseSlot2 = [&](int n) {
-    tries += n == 2 ? 1 : 0;
-    return n != 2;
-  };
-  HotKeyRetry retry;
-  retry.start(refuseSlot2);
-  for (int i = 0; i < 5; ++i) {
-    retry.retry(refuseSlot2);
-  }
-  // A fresh start counts from one again: ten more rounds stay after it.
-  tries = 0;
-  EXPECT_EQ(retry.start(refuseSlot2), Outcome::Pending);
-  for (int i = 0; i < 9; ++i) {
-    EXPECT_EQ(retry.retry(refuseSlot2), Outcome::Pending);
-  }
-  EXPECT_EQ(retry.retry(refuseSlot2), Outcome::Failed);
-  EXPECT_EQ(tries, 11);
-
-  retry.start(refuseSlot2);
-  retry.cancel();
-  EXPECT_FALSE(retry.pending());
-  EXPECT_EQ(retry.retry(refuseSlot2), Outcome::Registered);
-  EXPECT_EQ(retry.start([](int) { return true; }), Outcome::Registered);
-}
-
 } // namespace
 } // namespace velmora

@@ -98,17 +98,5 @@ TEST_F(PrefixEditing, UpDownAndDeleteMoveTheSelectedEntry) {
   EXPECT_EQ(state.prefixes.PrefixTable[0].SettouChar, u"c");
 }
 
-TEST_F(PrefixEditing, EmptyListButtonsDoNothing) {
-  load();
-  openDialog([&](sim::ScriptedForm& f) {
-    f.click("cmbUp");
-    f.click("cmbDown");
-    f.click("cmbDel");
-    EXPECT_EQ(f.listView("ListView1").rowCount(), 0);
-    f.pressEsc();
-  });
-  EXPECT_TRUE(toolkit.messages().empty());
-}
-
 } // namespace
 } // namespace velmora::testing

@@ -129,9 +129,6 @@ TEST(SettingsFormLayoutTest, ControlProperties) {
   for (int row = 0; row < 4; ++row) {
     EXPECT_EQ(find(form, "cboKey", row).comboStyle, ComboStyle::DropDownList);
   }
-  EXPECT_EQ(find(form, "chkHot4", 2).caption, u"Window");
-  EXPECT_EQ(find(form, "cmbAdd").caption, u"追加 >>");
-  EXPECT_EQ(find(form, "cmbCancel").caption, u"ｷｬﾝｾﾙ");
   EXPECT_FALSE(find(form, "picSettei").visible);
   EXPECT_EQ(find(form, "picDim").picture, ButtonFacePicture(ButtonFace::Dim));
 }
