@@ -1,0 +1,176 @@
+#include "services/test_windows.hpp"
+#include "services/win32_window_procedures.hpp"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace velmora::testing {
+namespace {
+
+using win32::Win32WindowProcedures;
+
+LONG_PTR procedureOf(HWND window) {
+  return GetWindowLongPtrW(window, GWLP_WNDPROC);
+}
+
+// The replacement the add-in installs, in miniature: WM_HOTKEY and WM_ACTIVATEAPP stay with it,
+// everything else goes on to the procedure it displaced.
+class Replacement {
+public:
+  Replacement(Win32WindowProcedures& procedures, HWND window) : procedures_(procedures) {
+    previous = procedures_.replace(reinterpret_cast<WindowHandle>(window),
+                                   [this](const WindowMessage& message) { return run(message); });
+  }
+
+  std::intptr_t run(const WindowMessage& message) {
+    saw.push_back(message.message);
+    if (message.message == kWmHotKey || message.message == kWmActivateApp) {
+      return 0;
+    }
+    return procedures_.callPrevious(previous, message);
+  }
+
+  bool sawMessage(std::uint32_t message) const {
+    return std::find(saw.begin(), saw.end(), message) != saw.end();
+  }
+
+  WindowProcedures::Previous previous = 0;
+  std::vector<std::uint32_t> saw;
+
+private:
+  Win32WindowProcedures& procedures_;
+};
+
+TEST(WindowProcedures, TheReplacementKeepsItsMessagesAndPassesTheRestOn) {
+  TestWindow window;
+  const LONG_PTR original = procedureOf(window.get());
+  Win32WindowProcedures procedures;
+  Replacement replacement(procedures, window.get());
+  ASSERT_NE(replacement.previous, 0u);
+
+  PostMessageW(window.get(), WM_HOTKEY, 0xC001, MAKELPARAM(MOD_CONTROL, 'D'));
+  ASSERT_TRUE(pumpUntil([&] { return replacement.sawMessage(kWmHotKey); }));
+  EXPECT_EQ(SendMessageW(window.get(), WM_ACTIVATEAPP, FALSE, 0), 0);
+  EXPECT_TRUE(replacement.sawMessage(kWmActivateApp));
+  EXPECT_FALSE(originalSawMessage(WM_HOTKEY));
+  EXPECT_FALSE(originalSawMessage(WM_ACTIVATEAPP));
+
+  // Anything else reaches the original with its parameters, and its answer comes back.
+  EXPECT_EQ(SendMessageW(window.get(), kEchoMessage, 5, 21), 42);
+  ASSERT_FALSE(originalSaw().empty());
+  EXPECT_EQ(originalSaw().back().message, kEchoMessage);
+  EXPECT_EQ(originalSaw().back().wParam, 5u);
+  EXPECT_EQ(originalSaw().back().lParam, 21);
+
+  procedures.restore(window.handle(), replacement.previous);
+  EXPECT_EQ(procedureOf(window.get()), original);
+  replacement.saw.clear();
+  SendMessageW(window.get(), WM_ACTIVATEAPP, TRUE, 0);
+  EXPECT_TRUE(replacement.saw.empty());
+  EXPECT_TRUE(originalSawMessage(WM_ACTIVATEAPP));
+}
+
+// Subclassing through the ANSI functions would turn a Unicode window into an ANSI one and push
+// its texts through the ANSI code page, losing what the code page lacks.
+TEST(WindowProcedures, WindowsKeepTheirCharacterSet) {
+  TestWindow unicode(true);
+  Win32WindowProcedures procedures;
+  Replacement onUnicode(procedures, unicode.get());
+  EXPECT_NE(IsWindowUnicode(unicode.get()), FALSE);
+  const std::wstring text = L"設定 Ω € 한국어";
+  ASSERT_NE(SetWindowTextW(unicode.get(), text.c_str()), FALSE);
+  wchar_t back[64] = {};
+  GetWindowTextW(unicode.get(), back, 64);
+  EXPECT_EQ(std::wstring(back), text);
+  EXPECT_TRUE(onUnicode.sawMessage(WM_SETTEXT));
+
+  TestWindow ansi(false);
+  Replacement onAnsi(procedures, ansi.get());
+  EXPECT_EQ(IsWindowUnicode(ansi.get()), FALSE);
+  ASSERT_NE(SetWindowTextA(ansi.get(), "abc"), FALSE);
+  char ansiBack[16] = {};
+  GetWindowTextA(ansi.get(), ansiBack, 16);
+  EXPECT_STREQ(ansiBack, "abc");
+}
+
+TEST(WindowProcedures, AnExceptionEndsAtTheWindowProcedure) {
+  TestWindow window;
+  Win32WindowProcedures procedures;
+  WindowProcedures::Previous previous = 0;
+  previous = procedures.replace(window.handle(), [&](const WindowMessage& message) {
+    if (message.message == kEchoMessage && message.wParam == 1) {
+      throw std::runtime_error("failed inside the procedure");
+    }
+    return procedures.callPrevious(previous, message);
+  });
+  EXPECT_EQ(SendMessageW(window.get(), kEchoMessage, 1, 10), 0);
+  EXPECT_EQ(SendMessageW(window.get(), kEchoMessage, 0, 10), 20) << "still in place";
+  procedures.restore(window.handle(), previous);
+}
+
+TEST(WindowProcedures, ReplacementsStackAndComeOffInReverse) {
+  TestWindow window;
+  const LONG_PTR original = procedureOf(window.get());
+  Win32WindowProcedures procedures;
+  std::vector<std::string> order;
+  WindowProcedures::Previous inner = 0;
+  WindowProcedures::Previous outer = 0;
+  inner = procedures.replace(window.handle(), [&](const WindowMessage& message) {
+    order.push_back("inner");
+    return procedures.callPrevious(inner, message);
+  });
+  outer = procedures.replace(window.handle(), [&](const WindowMessage& message) {
+    order.push_back("outer");
+    return procedures.callPrevious(outer, message) + 1;
+  });
+  ASSERT_NE(inner, 0u);
+  ASSERT_NE(outer, 0u);
+
+  EXPECT_EQ(SendMessageW(window.get(), kEchoMessage, 0, 4), 9);
+  EXPECT_EQ(order, (std::vector<std::string>{"outer", "inner"}));
+  EXPECT_EQ(originalSaw().back().message, kEchoMessage);
+
+  order.clear();
+  procedures.restore(window.handle(), outer);
+  EXPECT_EQ(SendMessageW(window.get(), kEchoMessage, 0, 4), 8);
+  EXPECT_EQ(order, std::vector<std::string>{"inner"});
+  procedures.restore(window.handle(), inner);
+  EXPECT_EQ(procedureOf(window.get()), original);
+}
+
+TEST(WindowProcedures, AnAdapterThatGoesAwayPutsTheOriginalBack) {
+  TestWindow window;
+  const LONG_PTR original = procedureOf(window.get());
+  {
+    Win32WindowProcedures procedures;
+    Replacement replacement(procedures, window.get());
+    ASSERT_NE(procedureOf(window.get()), original);
+  }
+  EXPECT_EQ(procedureOf(window.get()), original);
+  EXPECT_EQ(SendMessageW(window.get(), kEchoMessage, 0, 3), 6);
+}
+
+TEST(WindowProcedures, ADestroyedWindowGetsItsLastMessagesThroughTheReplacement) {
+  TestWindow window;
+  Win32WindowProcedures procedures;
+  Replacement replacement(procedures, window.get());
+  window.destroy();
+  EXPECT_TRUE(replacement.sawMessage(WM_NCDESTROY));
+  EXPECT_TRUE(originalSawMessage(WM_NCDESTROY));
+}
+
+TEST(WindowProcedures, NothingIsReplacedOnAWindowThatIsNotThere) {
+  Win32WindowProcedures procedures;
+  TestWindow window;
+  const WindowHandle gone = window.handle();
+  window.destroy();
+  EXPECT_EQ(procedures.replace(gone, [](const WindowMessage&) { return std::intptr_t{0}; }), 0u);
+  EXPECT_EQ(procedures.lastError(), static_cast<std::uint32_t>(ERROR_INVALID_WINDOW_HANDLE));
+  procedures.restore(gone, 0); // nothing to put back, nothing done
+}
+
+} // namespace
+} // namespace velmora::testing
