@@ -1,0 +1,126 @@
+#pragma once
+
+#include <atomic>
+#include <functional>
+#include <map>
+#include <oaidl.h>
+#include <ocidl.h>
+#include <string>
+#include <vector>
+#include <windows.h>
+
+// Hand-written host objects for the adapter's tests: an automation object answering a few
+// members by name, and an event source with one connection point.
+namespace velmora::test {
+
+// One argument as the host received it, first argument first.
+struct ArgumentSeen {
+  VARTYPE type = VT_EMPTY;
+  long number = 0;             // VT_I2, VT_I4, VT_BOOL, VT_ERROR (its scode)
+  std::wstring text;           // VT_BSTR
+  IDispatch* object = nullptr; // VT_DISPATCH
+};
+
+struct CallSeen {
+  std::wstring member;
+  WORD flags = 0;
+  std::vector<ArgumentSeen> arguments;
+  bool namedPut = false; // the one named argument is DISPID_PROPERTYPUT
+};
+
+// An IDispatch whose members are registered by name with a handler. A member called through
+// Invoke is recorded; a handler sees the raw parameters (last argument first) and fills the
+// result. GetIDsOfNames is counted per name.
+class FakeDispatch : public IDispatch {
+public:
+  using Handler = std::function<HRESULT(DISPPARAMS& params, VARIANT* result, EXCEPINFO* error)>;
+
+  FakeDispatch() = default;
+  virtual ~FakeDispatch() = default;
+  FakeDispatch(const FakeDispatch&) = delete;
+  FakeDispatch& operator=(const FakeDispatch&) = delete;
+
+  // A member answering `handler`; a member without handler succeeds with an empty result.
+  void on(const std::wstring& name, DISPID id, Handler handler = {});
+  // A member returning a copy of `value`, which the fake takes over.
+  void returns(const std::wstring& name, DISPID id, VARIANT value);
+
+  ULONG references() const { return references_; }
+  int namesAsked(const std::wstring& name) const;
+  std::vector<CallSeen> calls;
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+  ULONG STDMETHODCALLTYPE Release() override { return --references_; }
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
+                                          DISPID* ids) override;
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params,
+                                   VARIANT* result, EXCEPINFO* error, UINT*) override;
+
+private:
+  struct Member {
+    std::wstring name;
+    Handler handler;
+  };
+
+  std::map<std::wstring, DISPID> ids_;
+  std::map<DISPID, Member> members_;
+  std::map<std::wstring, int> asked_;
+  std::atomic<ULONG> references_{1};
+};
+
+// A host event source for one button: a dispatch object with one connection point for
+// `iid`. It keeps the sinks advised to it and fires Click at them.
+class FakeEventSource final : public FakeDispatch,
+                              public IConnectionPointContainer,
+                              public IConnectionPoint {
+public:
+  explicit FakeEventSource(const IID& iid) : iid_(iid) {}
+
+  // Makes the next Advise fail with `status`, leaving `description` as error information.
+  void refuseAdvise(HRESULT status, const std::wstring& description);
+  // Clicks the button: Click(control, handled, CancelDefault) to every sink. The two Booleans are
+  // passed by reference with the given values and read back.
+  HRESULT fire(IDispatch* control, VARIANT_BOOL& handled, VARIANT_BOOL& cancelDefault,
+               EXCEPINFO* error = nullptr);
+
+  IUnknown* sink() const { return sinks_.empty() ? nullptr : sinks_.begin()->second; }
+  std::size_t sinkCount() const { return sinks_.size(); }
+  std::vector<DWORD> unadvised;
+  std::vector<IID> pointsAsked;
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
+  ULONG STDMETHODCALLTYPE AddRef() override { return FakeDispatch::AddRef(); }
+  ULONG STDMETHODCALLTYPE Release() override { return FakeDispatch::Release(); }
+
+  HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints** out) override;
+  HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid, IConnectionPoint** out) override;
+
+  HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID* iid) override;
+  HRESULT STDMETHODCALLTYPE GetConnectionPointContainer(IConnectionPointContainer** out) override;
+  HRESULT STDMETHODCALLTYPE Advise(IUnknown* sink, DWORD* cookie) override;
+  HRESULT STDMETHODCALLTYPE Unadvise(DWORD cookie) override;
+  HRESULT STDMETHODCALLTYPE EnumConnections(IEnumConnections** out) override;
+
+private:
+  IID iid_;
+  std::map<DWORD, IUnknown*> sinks_;
+  DWORD nextCookie_ = 100;
+  HRESULT refusal_ = S_OK;
+  std::wstring refusalText_;
+};
+
+// Leaves `description` as the thread's error information.
+void leaveErrorInfo(const std::wstring& description);
+
+// Fills EXCEPINFO as a host raising an error does.
+HRESULT raise(EXCEPINFO* error, const std::wstring& description, HRESULT scode = E_FAIL);
+
+// Builders for values a fake returns (an object gets a reference of the value's own).
+VARIANT textValue(const std::wstring& text);
+VARIANT longValue(long value);
+VARIANT objectValue(IDispatch* object);
+
+} // namespace velmora::test
