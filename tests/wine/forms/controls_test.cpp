@@ -14,7 +14,6 @@ namespace velmora {
 namespace {
 
 using testing::click;
-using testing::pressKey;
 using testing::typeText;
 using testing::UiSteps;
 using testing::windowOf;

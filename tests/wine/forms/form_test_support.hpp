@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/form_control.hpp"
+#include "forms/handle_cast.hpp"
 #include "forms/win32_forms_toolkit.hpp"
 #include "ports/control_specs.hpp"
 
@@ -16,7 +17,7 @@ inline HWND windowOf(Control& control) {
 }
 
 inline HWND windowOf(const Form& form) {
-  return reinterpret_cast<HWND>(form.handle());
+  return win32::fromInteger<HWND>(form.handle());
 }
 
 inline int screenDpiX() {

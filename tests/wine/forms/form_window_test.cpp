@@ -3,6 +3,7 @@
 #include "message_box_finder.hpp"
 #include "support/error.hpp"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -88,8 +89,8 @@ TEST_F(FormWindow, IsAHiddenOwnedTopLevelDialogOfTheLayoutsSizeCentred) {
   RECT work{};
   GetWindowRect(window, &frame);
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  EXPECT_NEAR((frame.left + frame.right) / 2, (work.left + work.right) / 2, 1);
-  EXPECT_NEAR((frame.top + frame.bottom) / 2, (work.top + work.bottom) / 2, 1);
+  EXPECT_LE(std::abs((frame.left + frame.right) - (work.left + work.right)), 2);
+  EXPECT_LE(std::abs((frame.top + frame.bottom) - (work.top + work.bottom)), 2);
 
   EXPECT_NE(SendMessageW(window, WM_GETICON, ICON_BIG, 0), 0);
   EXPECT_NE(SendMessageW(window, WM_GETICON, ICON_SMALL, 0), 0);
@@ -129,7 +130,7 @@ TEST_F(FormWindow, ControlsSitAtTheirTwipsWithFramesResolved) {
 TEST_F(FormWindow, FontsAreTheLayoutsOrTheDefaultGuiFont) {
   auto form = toolkit.load(settingsLikeSpec());
   const auto fontOf = [](Control& control) {
-    return reinterpret_cast<HFONT>(SendMessageW(windowOf(control), WM_GETFONT, 0, 0));
+    return win32::fromInteger<HFONT>(SendMessageW(windowOf(control), WM_GETFONT, 0, 0));
   };
   EXPECT_EQ(fontOf(form->button("cmbOk")), GetStockObject(DEFAULT_GUI_FONT));
   LOGFONTW font{};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "forms/handle_cast.hpp"
+
 #include <string>
 #include <vector>
 #include <windows.h>
@@ -23,7 +25,7 @@ inline BOOL CALLBACK noteIcon(HWND child, LPARAM found) {
   const LONG style = GetWindowLongW(child, GWL_STYLE);
   if (lstrcmpiW(className, L"Static") == 0 && (style & SS_TYPEMASK) == SS_ICON &&
       (style & WS_VISIBLE) != 0 && SendMessageW(child, STM_GETICON, 0, 0) != 0) {
-    *reinterpret_cast<bool*>(found) = true;
+    *win32::fromInteger<bool*>(found) = true;
   }
   return TRUE;
 }
@@ -32,7 +34,7 @@ inline BOOL CALLBACK noteBox(HWND window, LPARAM found) {
   wchar_t className[16] = {};
   GetClassNameW(window, className, 16);
   if (lstrcmpW(className, L"#32770") == 0 && IsWindowVisible(window) != FALSE) {
-    *reinterpret_cast<HWND*>(found) = window;
+    *win32::fromInteger<HWND*>(found) = window;
     return FALSE;
   }
   return TRUE;

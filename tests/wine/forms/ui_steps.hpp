@@ -1,5 +1,7 @@
 #pragma once
 
+#include "forms/handle_cast.hpp"
+
 #include <cstddef>
 #include <functional>
 #include <gtest/gtest.h>
@@ -9,22 +11,24 @@
 
 namespace velmora::testing {
 
-// Acts like a user inside whatever modal loop runs: the steps run one per tick of a thread
-// timer, so each runs inside the loop that is current at that moment (a form's, a message
-// box's). A step that opens a modal loop (a click that shows a dialog) therefore has the next
-// steps run inside that loop. The timer only paces the actions; nothing waits for a duration.
+// Acts like a user inside whatever modal loop runs: the steps run one per tick of a timer, so each
+// runs inside the loop that is current at that moment (a form's, a message box's). A step that
+// opens a modal loop (a click that shows a dialog) therefore has the next steps run inside that
+// loop. The timer only paces the actions; nothing waits for a duration.
 //
 // If the loops keep running after the last step, the test has gone wrong: after a generous
 // number of idle ticks it fails and posts WM_QUIT to get out of the loops.
 class UiSteps {
 public:
   explicit UiSteps(std::vector<std::function<void()>> steps) : steps_(std::move(steps)) {
-    current() = this;
-    timer_ = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &UiSteps::tick);
+    pacer_ =
+        CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    SetWindowLongPtrW(pacer_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetTimer(pacer_, 1, USER_TIMER_MINIMUM, &UiSteps::tick);
   }
   ~UiSteps() {
-    KillTimer(nullptr, timer_);
-    current() = nullptr;
+    KillTimer(pacer_, 1);
+    DestroyWindow(pacer_);
     MSG quit;
     while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE) {
     }
@@ -35,13 +39,8 @@ public:
   bool finished() const { return next_ == steps_.size(); }
 
 private:
-  static UiSteps*& current() {
-    static UiSteps* steps = nullptr;
-    return steps;
-  }
-
-  static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) {
-    UiSteps* self = current();
+  static void CALLBACK tick(HWND pacer, UINT, UINT_PTR, DWORD) {
+    auto* self = win32::fromInteger<UiSteps*>(GetWindowLongPtrW(pacer, GWLP_USERDATA));
     if (self == nullptr) {
       return;
     }
@@ -62,7 +61,7 @@ private:
   std::vector<std::function<void()>> steps_;
   std::size_t next_ = 0;
   int idleTicks_ = 0;
-  UINT_PTR timer_ = 0;
+  HWND pacer_ = nullptr;
 };
 
 } // namespace velmora::testing

@@ -34,7 +34,7 @@ private:
   static LRESULT CALLBACK hook(int code, WPARAM wParam, LPARAM lParam) {
     MessageBoxWatcher* self = current();
     if (code == HCBT_ACTIVATE && self != nullptr) {
-      const auto window = reinterpret_cast<HWND>(wParam);
+      const auto window = win32::fromInteger<HWND>(wParam);
       wchar_t className[16] = {};
       GetClassNameW(window, className, 16);
       if (lstrcmpW(className, L"#32770") == 0) {

@@ -1,4 +1,5 @@
 #include "add_in_list_file.hpp"
+#include "forms/handle_cast.hpp"
 #include "forms/message_box_finder.hpp"
 
 #include <functional>
@@ -35,7 +36,7 @@ BOOL CALLBACK noteForm(HWND window, LPARAM found) {
   wchar_t className[32] = {};
   GetClassNameW(window, className, 32);
   if (lstrcmpW(className, L"VelmoraForm") == 0 && IsWindowVisible(window) != FALSE) {
-    *reinterpret_cast<HWND*>(found) = window;
+    *win32::fromInteger<HWND*>(found) = window;
     return FALSE;
   }
   return TRUE;

@@ -1,5 +1,6 @@
 #include "forms/child_window.hpp"
 
+#include "forms/handle_cast.hpp"
 #include "forms/wide_text.hpp"
 #include "forms/window_class.hpp"
 #include "support/error.hpp"
@@ -24,7 +25,7 @@ HWND createChildWindow(const ControlSpec& spec, const ChildStyle& style, const R
   HWND window =
       CreateWindowExW(style.exStyle, style.windowClass, caption.c_str(), windowStyle, place.left,
                       place.top, place.right - place.left, place.bottom - place.top, context.form,
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), thisModule(), nullptr);
+                      fromInteger<HMENU>(static_cast<INT_PTR>(id)), thisModule(), nullptr);
   if (window == nullptr) {
     throw HostError(u"コントロールを作成できません: " + fromUtf8(spec.name));
   }

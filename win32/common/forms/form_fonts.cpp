@@ -1,5 +1,6 @@
 #include "forms/form_fonts.hpp"
 
+#include "forms/handle_cast.hpp"
 #include "forms/wide_text.hpp"
 
 #include <algorithm>
@@ -15,7 +16,7 @@ bool sameFont(const FontSpec& a, const FontSpec& b) {
 
 int CALLBACK noteFound(const LOGFONTW* /*font*/, const TEXTMETRICW* /*metrics*/, DWORD /*type*/,
                        LPARAM found) {
-  *reinterpret_cast<bool*>(found) = true;
+  *fromInteger<bool*>(found) = true;
   return 0;
 }
 

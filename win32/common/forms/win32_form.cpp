@@ -2,6 +2,7 @@
 
 #include "forms/control_factory.hpp"
 #include "forms/form_layout.hpp"
+#include "forms/handle_cast.hpp"
 #include "forms/modal_loop.hpp"
 #include "forms/unhandled_error.hpp"
 #include "support/error.hpp"
@@ -176,10 +177,10 @@ void Win32Form::requireLoaded() const {
 LRESULT CALLBACK Win32Form::windowProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    const auto* create = fromInteger<const CREATESTRUCTW*>(lParam);
     SetWindowLongPtrW(window, 0, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
   }
-  auto* form = reinterpret_cast<Win32Form*>(GetWindowLongPtrW(window, 0));
+  auto* form = fromInteger<Win32Form*>(GetWindowLongPtrW(window, 0));
   if (form == nullptr) {
     return DefWindowProcW(window, message, wParam, lParam);
   }
@@ -205,20 +206,19 @@ LRESULT Win32Form::handleMessage(HWND window, UINT message, WPARAM wParam, LPARA
     break;
   case WM_DRAWITEM:
     if (FormControl* control = controls_.byId(static_cast<int>(wParam))) {
-      control->draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      control->draw(*fromInteger<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
     }
     break;
   case WM_CTLCOLORSTATIC:
-    if (LRESULT brush =
-            controlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) {
+    if (LRESULT brush = controlColour(fromInteger<HDC>(wParam), fromInteger<HWND>(lParam))) {
       return brush;
     }
     break;
   case DM_GETDEFID:
     return defaultId_ != 0 ? MAKELRESULT(defaultId_, DC_HASDEFID) : 0;
   case WM_NEXTDLGCTL: {
-    HWND next = lParam != 0 ? reinterpret_cast<HWND>(wParam)
+    HWND next = lParam != 0 ? fromInteger<HWND>(wParam)
                             : GetNextDlgTabItem(window, GetFocus(), wParam != 0 ? TRUE : FALSE);
     if (next != nullptr) {
       SetFocus(next);

@@ -16,7 +16,7 @@ LRESULT CALLBACK ownerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
 } // namespace
 
 Win32FormsToolkit::Win32FormsToolkit()
-    : formClass_(L"VelmoraForm", &Win32Form::windowProcedure, sizeof(Win32Form*), COLOR_BTNFACE),
+    : formClass_(L"VelmoraForm", &Win32Form::windowProcedure, sizeof(LONG_PTR), COLOR_BTNFACE),
       ownerClass_(L"VelmoraFormOwner", &ownerProcedure, 0, COLOR_BTNFACE) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);

@@ -1,5 +1,6 @@
 #include "forms/window_class.hpp"
 
+#include "forms/handle_cast.hpp"
 #include "support/error.hpp"
 
 namespace velmora::win32 {
@@ -31,7 +32,7 @@ WindowClass::WindowClass(const wchar_t* name, WNDPROC procedure, int windowExtra
   windowClass.cbWndExtra = windowExtraBytes;
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(backgroundColour + 1));
+  windowClass.hbrBackground = fromInteger<HBRUSH>(static_cast<INT_PTR>(backgroundColour + 1));
   windowClass.lpszClassName = name;
   atom_ = RegisterClassExW(&windowClass);
   if (atom_ == 0) {
