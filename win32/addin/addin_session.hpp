@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <oaidl.h>
 
@@ -23,7 +24,17 @@ public:
   virtual void onDisconnection() = 0;
 };
 
-// Makes the session of a new connect object.
-std::unique_ptr<AddinSession> makeAddinSession();
+// The connect object's five event-sink properties (0 DimMenuHandler to 4 SetteiMenuHandler): a
+// connection puts there the host's event object of each toolbar button it binds.
+class EventSinkSlots {
+public:
+  virtual void setEventSink(std::size_t button, IDispatch* events) = 0;
+
+protected:
+  ~EventSinkSlots() = default;
+};
+
+// Makes the session of a new connect object, whose sink properties are `sinks`.
+std::unique_ptr<AddinSession> makeAddinSession(EventSinkSlots& sinks);
 
 } // namespace velmora::win32

@@ -13,7 +13,7 @@ public:
 
 } // namespace
 
-std::unique_ptr<AddinSession> makeAddinSession() {
+std::unique_ptr<AddinSession> makeAddinSession(EventSinkSlots& /*sinks*/) {
   return std::make_unique<IdleSession>();
 }
 

@@ -12,7 +12,7 @@ HRESULT ConnectObject::create(REFIID iid, void** out) noexcept {
   }
   *out = nullptr;
   return comBoundary(IID__VelmoraClass, [&]() -> HRESULT {
-    auto* object = new (std::nothrow) ConnectObject(makeAddinSession());
+    auto* object = new (std::nothrow) ConnectObject();
     if (object == nullptr) {
       return E_OUTOFMEMORY;
     }
@@ -22,9 +22,9 @@ HRESULT ConnectObject::create(REFIID iid, void** out) noexcept {
   });
 }
 
-ConnectObject::ConnectObject(std::unique_ptr<AddinSession> session)
+ConnectObject::ConnectObject()
     : DualDispatch(server::moduleHandle(), kVelmoraTypeLib, IID__VelmoraClass),
-      session_(std::move(session)), extensibility_(identity(), *session_),
+      session_(makeAddinSession(*this)), extensibility_(identity(), *session_),
       extensibility2_(identity(), *session_) {}
 
 ConnectObject::~ConnectObject() = default;
@@ -80,6 +80,12 @@ HRESULT ConnectObject::sink(Button button, IDispatch** out) const noexcept {
 HRESULT ConnectObject::setSink(Button button, IDispatch* sink) noexcept {
   sinks_[button] = ComPtr(sink);
   return S_OK;
+}
+
+void ConnectObject::setEventSink(std::size_t button, IDispatch* events) {
+  if (button < ButtonCount) {
+    setSink(static_cast<Button>(button), events);
+  }
 }
 
 // Assigning an object and setting a reference both keep the object itself.

@@ -17,7 +17,9 @@ namespace velmora::win32 {
 // of the five toolbar buttons; the IDE's add-in interfaces are answered by its facets, which share
 // its identity. Only its Release deletes it, hence the private destructor.
 // NOLINTNEXTLINE(cppcoreguidelines-virtual-class-destructor)
-class ConnectObject final : public DualDispatch<_VelmoraClass>, public ISupportErrorInfo {
+class ConnectObject final : public DualDispatch<_VelmoraClass>,
+                            public ISupportErrorInfo,
+                            private EventSinkSlots {
 public:
   // Makes a connect object and hands out its `iid` interface.
   static HRESULT create(REFIID iid, void** out) noexcept;
@@ -48,8 +50,10 @@ private:
   // The toolbar buttons whose event sinks the object holds, in the interface's order.
   enum Button : std::size_t { Dim, Private, Public, Bas, Settei, ButtonCount };
 
-  explicit ConnectObject(std::unique_ptr<AddinSession> session);
+  ConnectObject();
   ~ConnectObject() override;
+
+  void setEventSink(std::size_t button, IDispatch* events) override;
 
   IUnknown& identity() noexcept { return *static_cast<_VelmoraClass*>(this); }
   HRESULT sink(Button button, IDispatch** out) const noexcept;

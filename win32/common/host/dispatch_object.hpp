@@ -1,5 +1,6 @@
 #pragma once
 
+#include "com/com_error.hpp"
 #include "com/com_ptr.hpp"
 #include "host/dispatch_context.hpp"
 #include "host/owned_variant.hpp"
