@@ -1,5 +1,6 @@
 #include "services/win32_window_procedures.hpp"
 
+#include "services/handle_values.hpp"
 #include "services/subclass_layers.hpp"
 
 namespace velmora::win32 {
@@ -38,7 +39,7 @@ SubclassLayerPtr runningLayerOf(HWND window) {
 }
 
 LRESULT defaultProcedure(const WindowMessage& message) {
-  auto* window = reinterpret_cast<HWND>(message.window);
+  auto* window = windowFromHandle(message.window);
   const auto wParam = static_cast<WPARAM>(message.wParam);
   const auto lParam = static_cast<LPARAM>(message.lParam);
   return IsWindowUnicode(window) != FALSE ? DefWindowProcW(window, message.message, wParam, lParam)
@@ -46,7 +47,7 @@ LRESULT defaultProcedure(const WindowMessage& message) {
 }
 
 LRESULT runLayer(const SubclassLayerPtr& layer, const WindowMessage& message) {
-  const Running running(reinterpret_cast<HWND>(message.window), layer);
+  const Running running(windowFromHandle(message.window), layer);
   try {
     return layer->procedure(message);
   } catch (...) {
@@ -97,7 +98,7 @@ Win32WindowProcedures::~Win32WindowProcedures() {
 
 WindowProcedures::Previous Win32WindowProcedures::replace(WindowHandle window,
                                                           Procedure procedure) {
-  auto* handle = reinterpret_cast<HWND>(window);
+  auto* handle = windowFromHandle(window);
   if (!procedure || IsWindow(handle) == FALSE) {
     lastError_ = !procedure ? ERROR_INVALID_PARAMETER : ERROR_INVALID_WINDOW_HANDLE;
     return 0;
@@ -113,7 +114,7 @@ WindowProcedures::Previous Win32WindowProcedures::replace(WindowHandle window,
     return 0;
   }
   lastError_ = 0;
-  layer->previous = reinterpret_cast<WNDPROC>(previous);
+  layer->previous = procedureFromValue(static_cast<LONG_PTR>(previous));
   SubclassLayers::instance().push(handle, std::move(layer));
   return static_cast<Previous>(previous);
 }
@@ -122,12 +123,12 @@ void Win32WindowProcedures::restore(WindowHandle window, Previous previous) {
   if (previous == 0) {
     return;
   }
-  auto* handle = reinterpret_cast<HWND>(window);
+  auto* handle = windowFromHandle(window);
   SubclassLayers& layers = SubclassLayers::instance();
   if (IsWindow(handle) != FALSE) {
     setProcedure(handle, static_cast<LONG_PTR>(previous), isUnicode(handle, layers.top(handle)));
   }
-  const auto procedure = reinterpret_cast<WNDPROC>(previous);
+  const auto procedure = procedureFromValue(static_cast<LONG_PTR>(previous));
   if (const SubclassLayerPtr undone = layers.displacing(handle, procedure)) {
     layers.dropFrom(handle, undone.get());
   } else if (static_cast<LONG_PTR>(previous) != kSubclassProcedure) {
@@ -136,7 +137,7 @@ void Win32WindowProcedures::restore(WindowHandle window, Previous previous) {
 }
 
 std::intptr_t Win32WindowProcedures::callPrevious(Previous previous, const WindowMessage& message) {
-  auto* window = reinterpret_cast<HWND>(message.window);
+  auto* window = windowFromHandle(message.window);
   const SubclassLayerPtr running = runningLayerOf(window);
   if (static_cast<LONG_PTR>(previous) == kSubclassProcedure) {
     // The displaced procedure is a layer of ours: the one under the running layer, or the
@@ -146,7 +147,7 @@ std::intptr_t Win32WindowProcedures::callPrevious(Previous previous, const Windo
         running ? layers.below(window, running.get()) : layers.top(window);
     return next ? runLayer(next, message) : defaultProcedure(message);
   }
-  const auto procedure = reinterpret_cast<WNDPROC>(previous);
+  const auto procedure = procedureFromValue(static_cast<LONG_PTR>(previous));
   const auto wParam = static_cast<WPARAM>(message.wParam);
   const auto lParam = static_cast<LPARAM>(message.lParam);
   return isUnicode(window, running)
