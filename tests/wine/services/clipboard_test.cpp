@@ -166,6 +166,19 @@ TEST(Clipboard, PicturesAndRegisteredFormatsComeBackToo) {
   EXPECT_FALSE(OtherProgram::text().has_value());
 }
 
+// The adapter's window owns what it puts back; the user's text must outlive it.
+TEST(Clipboard, WhatWasPutBackStaysWhenTheAdapterGoes) {
+  const std::wstring text = L"残るテキスト";
+  OtherProgram::putText(text);
+  {
+    Win32Clipboard clipboard;
+    const auto saved = clipboard.save();
+    clipboard.setPicture(face());
+    clipboard.restore(*saved);
+  }
+  EXPECT_EQ(OtherProgram::text(), text);
+}
+
 TEST(Clipboard, AnEmptyClipboardIsRestoredEmpty) {
   Win32Clipboard clipboard;
   OtherProgram::empty();
