@@ -87,7 +87,11 @@ HRESULT FakeDispatch::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, D
     return E_INVALIDARG;
   }
   ++asked_[names[0]];
-  const auto found = ids_.find(names[0]);
+  auto found = ids_.find(names[0]);
+  if (found == ids_.end() && fallback_) {
+    on(names[0], nextId_++, fallback_);
+    found = ids_.find(names[0]);
+  }
   if (found == ids_.end()) {
     ids[0] = DISPID_UNKNOWN;
     return DISP_E_UNKNOWNNAME;
@@ -122,10 +126,13 @@ void FakeEventSource::refuseAdvise(HRESULT status, const std::wstring& descripti
 }
 
 HRESULT FakeEventSource::fire(IDispatch* control, VARIANT_BOOL& handled,
-                              VARIANT_BOOL& cancelDefault, EXCEPINFO* error) {
+                              VARIANT_BOOL& cancelDefault, EXCEPINFO* error, DWORD only) {
   HRESULT status = S_OK;
   const auto sinks = sinks_;
   for (const auto& [cookie, sink] : sinks) {
+    if (only != 0 && cookie != only) {
+      continue;
+    }
     IDispatch* dispatch = nullptr;
     if (FAILED(sink->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch)))) {
       return E_NOINTERFACE;

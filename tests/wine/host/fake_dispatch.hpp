@@ -45,6 +45,9 @@ public:
   // A member returning a copy of `value`, which the fake takes over.
   void returns(const std::wstring& name, DISPID id, VARIANT value);
 
+  // Names not registered are taken as members answering `handler` (the name is in the call).
+  void answerAnyName(Handler handler) { fallback_ = std::move(handler); }
+
   ULONG references() const { return references_; }
   int namesAsked(const std::wstring& name) const;
   std::vector<CallSeen> calls;
@@ -68,23 +71,26 @@ private:
   std::map<std::wstring, DISPID> ids_;
   std::map<DISPID, Member> members_;
   std::map<std::wstring, int> asked_;
+  Handler fallback_;
+  DISPID nextId_ = 1000;
   std::atomic<ULONG> references_{1};
 };
 
 // A host event source for one button: a dispatch object with one connection point for
 // `iid`. It keeps the sinks advised to it and fires Click at them.
-class FakeEventSource final : public FakeDispatch,
-                              public IConnectionPointContainer,
-                              public IConnectionPoint {
+class FakeEventSource : public FakeDispatch,
+                        public IConnectionPointContainer,
+                        public IConnectionPoint {
 public:
   explicit FakeEventSource(const IID& iid) : iid_(iid) {}
 
   // Makes the next Advise fail with `status`, leaving `description` as error information.
   void refuseAdvise(HRESULT status, const std::wstring& description);
-  // Clicks the button: Click(control, handled, CancelDefault) to every sink. The two Booleans are
-  // passed by reference with the given values and read back.
+  // Clicks the button: Click(control, handled, CancelDefault) to every sink, or to the sink of
+  // `cookie` only. The two Booleans are passed by reference with the given values and read back.
   HRESULT fire(IDispatch* control, VARIANT_BOOL& handled, VARIANT_BOOL& cancelDefault,
-               EXCEPINFO* error = nullptr);
+               EXCEPINFO* error = nullptr, DWORD cookie = 0);
+  static constexpr DWORD kFirstCookie = 100;
 
   IUnknown* sink() const { return sinks_.empty() ? nullptr : sinks_.begin()->second; }
   std::size_t sinkCount() const { return sinks_.size(); }
@@ -107,7 +113,7 @@ public:
 private:
   IID iid_;
   std::map<DWORD, IUnknown*> sinks_;
-  DWORD nextCookie_ = 100;
+  DWORD nextCookie_ = kFirstCookie;
   HRESULT refusal_ = S_OK;
   std::wstring refusalText_;
 };

@@ -1,0 +1,5 @@
+# The host program also runs the add-in's session itself (its library-wide part and the COM
+# server's object count) over hand-written host objects.
+target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/win32/addin/server_module.cpp
+                                 ${PROJECT_SOURCE_DIR}/win32/addin/session/addin_library.cpp
+                                 ${PROJECT_SOURCE_DIR}/win32/addin/session/connection_session.cpp)
