@@ -19,6 +19,7 @@
 #include "profile/profile_copies.hpp"
 #include "profile/profile_operations.hpp"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <deque>
@@ -101,6 +102,15 @@ public:
 
   int explained() const { return explained_; }
 
+  // What the reads found, to show that the run met the cases it is meant to meet.
+  struct Found {
+    int reads = 0;
+    int values = 0;   // not empty
+    int long_ = 0;    // 250 bytes and more
+    int japanese = 0; // holding a byte of 0x80 and up
+  };
+  const Found& found() const { return found_; }
+
 private:
   void step(const ProfileOperation& operation) {
     recent_.push_back(operation.describe());
@@ -111,6 +121,7 @@ private:
     case ProfileOperation::Kind::Read: {
       const std::string wine = copies_.wineGet(Copy::Wines, operation.section, operation.key);
       const std::string ours = copies_.oursGet(Copy::Ours, operation.section, operation.key);
+      count(ours);
       if (wine != ours) {
         if (quotedCutLosesACharacter(copies_, operation, ours, wine)) {
           ++explained_;
@@ -173,6 +184,15 @@ private:
     }
   }
 
+  void count(const std::string& answer) {
+    ++found_.reads;
+    found_.values += answer.empty() ? 0 : 1;
+    found_.long_ += answer.size() >= 250 ? 1 : 0;
+    const bool japanese = std::any_of(answer.begin(), answer.end(),
+                                      [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    found_.japanese += japanese ? 1 : 0;
+  }
+
   void fail(const std::string& what) {
     ++failures_;
     std::string context;
@@ -191,6 +211,7 @@ private:
   std::deque<std::string> recent_;
   int failures_ = 0;
   int explained_ = 0;
+  Found found_;
 };
 
 TEST(ProfileAgainstWine, GeneratedOperationsReadAlikeOnBothSides) {
@@ -198,6 +219,7 @@ TEST(ProfileAgainstWine, GeneratedOperationsReadAlikeOnBothSides) {
   const auto began = std::chrono::steady_clock::now();
   int operations = 0;
   int explained = 0;
+  GeneratedRun::Found found;
   struct Start {
     std::uint64_t seed;
     const std::string* initial;
@@ -209,12 +231,21 @@ TEST(ProfileAgainstWine, GeneratedOperationsReadAlikeOnBothSides) {
     GeneratedRun run(start.seed, *start.initial, start.exists);
     operations += run.go();
     explained += run.explained();
+    found.reads += run.found().reads;
+    found.values += run.found().values;
+    found.long_ += run.found().long_;
+    found.japanese += run.found().japanese;
   }
   const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
       std::chrono::steady_clock::now() - began);
-  std::printf("%d operations in %lld ms; %d reads differed as Wine's quoted cut does\n", operations,
-              static_cast<long long>(elapsed.count()), explained);
+  std::printf("%d operations in %lld ms: %d reads, %d found a value, %d of 250 bytes and more, %d "
+              "Japanese; %d differed as Wine's quoted cut does\n",
+              operations, static_cast<long long>(elapsed.count()), found.reads, found.values,
+              found.long_, found.japanese, explained);
   EXPECT_GE(operations, 10000);
+  EXPECT_GT(found.values, found.reads / 3);
+  EXPECT_GT(found.long_, 100);
+  EXPECT_GT(found.japanese, 100);
 }
 
 // The two deliberate differences, pinned down so that the exclusions above stay narrow: should

@@ -98,10 +98,10 @@ ProfileOperation ProfileOperations::next() {
   operation.key = random_.pick(profileKeys());
   if (roll < 52) {
     operation.kind = ProfileOperation::Kind::Read;
-    if (random_.chance(8)) {
+    if (random_.chance(5)) {
       operation.key = "Missing" + std::to_string(random_.below(5));
     }
-  } else if (roll < 96) {
+  } else if (roll < 98) {
     operation.kind = ProfileOperation::Kind::Write;
     operation.value = value();
   } else {
