@@ -7,7 +7,7 @@ if(NOT status EQUAL 0)
   message(FATAL_ERROR "objdump failed on ${DLL}")
 endif()
 
-set(system_dlls advapi32 comctl32 gdi32 imm32 kernel32 msvcrt ole32 oleaut32 shell32 user32)
+set(system_dlls advapi32 comctl32 gdi32 imm32 kernel32 msvcrt ole32 oleaut32 shell32 user32 version)
 string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
 foreach(line IN LISTS imports)
   string(REGEX REPLACE "DLL Name: ([^.]+)\\.dll.*" "\\1" name "${line}")
