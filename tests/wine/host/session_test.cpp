@@ -2,12 +2,12 @@
 #include "addin/session/connection_session.hpp"
 #include "host/click_sink.hpp"
 #include "host/fake_dispatch.hpp"
+#include "host/recording_slots.hpp"
 #include "setup/message_box_watcher.hpp"
 #include "support/error.hpp"
 
 #include <cwchar>
 #include <gtest/gtest.h>
-#include <map>
 
 // The add-in's session behind a connect object, over an IDE that is one object answering every
 // member with itself: the command bars, the bar, its controls, the buttons, the events and each
@@ -40,12 +40,6 @@ public:
     }
     return count;
   }
-};
-
-class RecordingSlots final : public win32::EventSinkSlots {
-public:
-  void setEventSink(std::size_t button, IDispatch* events) override { held[button] = events; }
-  std::map<std::size_t, IDispatch*> held;
 };
 
 // Whether Ctrl+Shift+D, the default Dim hotkey, is free for anyone to take.

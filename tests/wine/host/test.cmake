@@ -3,3 +3,5 @@
 target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/win32/addin/server_module.cpp
                                  ${PROJECT_SOURCE_DIR}/win32/addin/session/addin_library.cpp
                                  ${PROJECT_SOURCE_DIR}/win32/addin/session/connection_session.cpp)
+# The simulated IDE's automation objects, for the tests against a whole IDE.
+target_link_libraries(${target} PRIVATE vbide_objects)
