@@ -33,7 +33,7 @@ namespace {
 using Copy = ProfileCopies::Copy;
 
 constexpr int kOperationsPerRun = 3400;
-constexpr int kCheckpointEvery = 425;
+constexpr int kCheckpointEvery = 850;
 constexpr int kMostFailuresShown = 12;
 
 // A file with the oddities the profile functions have a rule for.

@@ -101,7 +101,7 @@ ProfileOperation ProfileOperations::next() {
     if (random_.chance(5)) {
       operation.key = "Missing" + std::to_string(random_.below(5));
     }
-  } else if (roll < 98) {
+  } else if (roll < 97) {
     operation.kind = ProfileOperation::Kind::Write;
     operation.value = value();
   } else {
