@@ -263,23 +263,5 @@ TEST_F(Controls, ATimerFiresOnlyWhileEnabled) {
   EXPECT_EQ(ticks, 3);
 }
 
-TEST_F(Controls, LabelsAndButtonsChangeAsTheProgramSays) {
-  FormSpec spec = testing::dialogSpec(false, false);
-  spec.controls.push_back(labelSpec("lblVersion", u"", {120, 600, 3000, 255}));
-  auto other = toolkit.load(spec);
-  Label& label = other->label("lblVersion");
-  label.setCaption(u"ベルモラ Ver 1.3");
-  EXPECT_EQ(label.caption(), u"ベルモラ Ver 1.3");
-  Button& ok = other->button("OKButton");
-  int clicks = 0;
-  ok.onClick([&] { ++clicks; });
-  ok.setEnabled(false);
-  EXPECT_FALSE(ok.enabled());
-  click(ok);
-  ok.setEnabled(true);
-  click(ok);
-  EXPECT_EQ(clicks, 1);
-}
-
 } // namespace
 } // namespace velmora

@@ -1,0 +1,37 @@
+#include <gtest/gtest.h>
+#include <string>
+#include <windows.h>
+
+namespace velmora {
+namespace {
+
+std::wstring besideThisProgram(const wchar_t* fileName) {
+  std::wstring path(MAX_PATH, L'\0');
+  const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+  path.resize(length);
+  return path.substr(0, path.find_last_of(L"\\/") + 1) + fileName;
+}
+
+TEST(VelsetupImage, IsAWindowsProgramWithItsIconAndVersion) {
+  HMODULE image = LoadLibraryExW(besideThisProgram(L"Velsetup.exe").c_str(), nullptr,
+                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  ASSERT_NE(image, nullptr);
+  EXPECT_NE(FindResourceW(image, MAKEINTRESOURCEW(1), RT_GROUP_ICON), nullptr);
+  EXPECT_NE(FindResourceW(image, MAKEINTRESOURCEW(VS_VERSION_INFO), RT_VERSION), nullptr);
+  FreeLibrary(image);
+
+  HANDLE file = CreateFileW(besideThisProgram(L"Velsetup.exe").c_str(), GENERIC_READ,
+                            FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  char header[4096] = {};
+  DWORD read = 0;
+  ReadFile(file, header, sizeof header, &read, nullptr);
+  CloseHandle(file);
+  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(header);
+  ASSERT_LT(static_cast<DWORD>(dos->e_lfanew) + sizeof(IMAGE_NT_HEADERS32), read);
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(header + dos->e_lfanew);
+  EXPECT_EQ(nt->OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
+}
+
+} // namespace
+} // namespace velmora
