@@ -6,7 +6,9 @@
 
 namespace velmora::test {
 
-// Sink properties that only note what a session put into them (not holding it).
+// Sink properties that only note what a session put into them (not holding it). Never deleted
+// through its base.
+// NOLINTNEXTLINE(cppcoreguidelines-virtual-class-destructor)
 class RecordingSlots final : public win32::EventSinkSlots {
 public:
   void setEventSink(std::size_t button, IDispatch* events) override { held[button] = events; }

@@ -1,5 +1,6 @@
 #include "addin/server_module.hpp"
 #include "addin/session/connection_session.hpp"
+#include "forms/handle_cast.hpp"
 #include "host/click_sink.hpp"
 #include "host/fake_dispatch.hpp"
 #include "host/recording_slots.hpp"
@@ -57,7 +58,7 @@ struct WindowCount {
 };
 
 BOOL CALLBACK countWindow(HWND window, LPARAM found) {
-  auto& windows = *reinterpret_cast<WindowCount*>(found);
+  auto& windows = *win32::fromInteger<WindowCount*>(found);
   wchar_t name[32] = {};
   GetClassNameW(window, name, 32);
   if (wcsncmp(name, windows.prefix, wcslen(windows.prefix)) == 0) {
