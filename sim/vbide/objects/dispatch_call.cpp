@@ -117,11 +117,15 @@ bool DispatchCall::boolArg(unsigned i, bool fallback) const {
   return V_BOOL(&value) != VARIANT_FALSE;
 }
 
-IDispatch* DispatchCall::dispatchArg(unsigned i) const {
-  const VARIANT& value = arg(i);
+namespace {
+
+// The object a VARIANT holds, directly or by reference; DISP_E_TYPEMISMATCH for anything else.
+IDispatch* objectIn(const VARIANT& value, int argument) {
   switch (V_VT(&value)) {
   case VT_DISPATCH:
     return V_DISPATCH(&value);
+  case VT_EMPTY:
+    return nullptr;
   case VT_DISPATCH | VT_BYREF:
     return V_DISPATCHREF(&value) != nullptr ? *V_DISPATCHREF(&value) : nullptr;
   case VT_VARIANT | VT_BYREF: {
@@ -134,7 +138,17 @@ IDispatch* DispatchCall::dispatchArg(unsigned i) const {
   default:
     break;
   }
-  throw DispatchFault(DISP_E_TYPEMISMATCH, static_cast<int>(i));
+  throw DispatchFault(DISP_E_TYPEMISMATCH, argument);
+}
+
+} // namespace
+
+IDispatch* DispatchCall::dispatchArg(unsigned i) const {
+  return objectIn(arg(i), static_cast<int>(i));
+}
+
+IDispatch* DispatchCall::putDispatch() const {
+  return objectIn(params_->rgvarg[0], 0);
 }
 
 void DispatchCall::setOutLong(unsigned i, std::int32_t value) const {

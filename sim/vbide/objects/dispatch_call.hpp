@@ -42,6 +42,8 @@ public:
   std::int32_t putLong() const;
   std::u16string putString() const;
   bool putBool() const;
+  // The object of a property write (borrowed; null for Nothing).
+  IDispatch* putDispatch() const;
 
   void returnLong(std::int32_t value);
   void returnString(const std::u16string& value);

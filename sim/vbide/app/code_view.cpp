@@ -1,0 +1,101 @@
+#include "sim/vbide/app/code_view.hpp"
+
+#include "sim/ide/line_insertion_listener.hpp"
+
+#include <string>
+
+namespace velmora::sim::vbide {
+
+// Notes that the shown module was edited.
+class CodeView::Edits final : public LineInsertionListener {
+public:
+  void linesInserted(std::int32_t /*line*/, std::int32_t /*count*/) override { edited = true; }
+  bool edited = true;
+};
+
+namespace {
+
+std::u16string numbered(const std::vector<std::u16string>& lines) {
+  std::u16string text;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string number = std::to_string(i + 1);
+    text.append(number.size() < 4 ? 4 - number.size() : 0, u' ');
+    text.append(number.begin(), number.end());
+    text += u"  ";
+    text += lines[i];
+    text += u"\r\n";
+  }
+  return text;
+}
+
+const wchar_t* wide(const std::u16string& text) {
+  return reinterpret_cast<const wchar_t*>(text.c_str());
+}
+
+} // namespace
+
+CodeView::CodeView(HWND parent, std::shared_ptr<MemoryVbe> vbe) : vbe_(std::move(vbe)) {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  text_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
+                          WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
+                              ES_READONLY | ES_AUTOVSCROLL | ES_AUTOHSCROLL,
+                          0, 0, 0, 0, parent, nullptr, instance, nullptr);
+  status_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP, 0, 0, 0,
+                            0, parent, nullptr, instance, nullptr);
+  const auto font = reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT));
+  SendMessageW(text_, WM_SETFONT, font, FALSE);
+  SendMessageW(status_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+               FALSE);
+}
+
+CodeView::~CodeView() = default;
+
+void CodeView::place(int left, int top, int width, int height) {
+  constexpr int kStatusHeight = 18;
+  MoveWindow(text_, left, top, width, height > kStatusHeight ? height - kStatusHeight : 0, TRUE);
+  MoveWindow(status_, left + 2, top + height - kStatusHeight, width - 2, kStatusHeight, TRUE);
+}
+
+void CodeView::showModule(const std::shared_ptr<MemoryCodeModule>& module) {
+  edits_ = std::make_shared<Edits>();
+  if (module) {
+    module->subscribe(edits_);
+  }
+}
+
+void CodeView::refresh() {
+  const auto& pane = vbe_->windows().active();
+  if (pane != shownPane_) {
+    shownPane_ = pane;
+    showModule(pane ? pane->module() : nullptr);
+    shownSelection_ = Selection{0, 0, 0, 0};
+  }
+  if (edits_ && edits_->edited) {
+    edits_->edited = false;
+    SetWindowTextW(text_, pane ? wide(numbered(pane->module()->lineTexts())) : L"");
+  }
+  const Selection selection = pane ? pane->getSelection() : Selection{0, 0, 0, 0};
+  if (selection != shownSelection_) {
+    shownSelection_ = selection;
+    std::u16string status;
+    if (pane) {
+      for (const auto& component : vbe_->project().components().all()) {
+        if (component->module() == pane->module()) {
+          status = component->componentName();
+        }
+      }
+      const auto number = [](std::int32_t value) {
+        const std::string text = std::to_string(value);
+        return std::u16string(text.begin(), text.end());
+      };
+      status += u"  行 " + number(selection.startLine) + u", 列 " + number(selection.startColumn);
+      if (selection.endLine != selection.startLine ||
+          selection.endColumn != selection.startColumn) {
+        status += u" - 行 " + number(selection.endLine) + u", 列 " + number(selection.endColumn);
+      }
+    }
+    SetWindowTextW(status_, wide(status));
+  }
+}
+
+} // namespace velmora::sim::vbide

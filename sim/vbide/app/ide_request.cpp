@@ -1,0 +1,51 @@
+#include "sim/vbide/app/ide_request.hpp"
+
+#include "support/error.hpp"
+#include "support/utf.hpp"
+
+#include <exception>
+
+namespace velmora::sim::vbide {
+
+IdeRequest::IdeRequest(std::function<std::string()> work_)
+    : work(std::move(work_)), done(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+
+IdeRequest::~IdeRequest() {
+  if (done != nullptr) {
+    CloseHandle(done);
+  }
+}
+
+void IdeRequest::perform() noexcept {
+  try {
+    output = work();
+  } catch (const Error& error) {
+    failed = true;
+    output = toUtf8(error.description());
+  } catch (const std::exception& error) {
+    failed = true;
+    output = error.what();
+  } catch (...) {
+    failed = true;
+    output = "unknown failure";
+  }
+  SetEvent(done);
+}
+
+bool postRequest(HWND window, const std::shared_ptr<IdeRequest>& request) {
+  auto* carried = new std::shared_ptr<IdeRequest>(request);
+  if (!PostMessageW(window, kIdeRequestMessage, 0, reinterpret_cast<LPARAM>(carried))) {
+    delete carried;
+    return false;
+  }
+  return true;
+}
+
+std::shared_ptr<IdeRequest> takeRequest(LPARAM carried) {
+  auto* request = reinterpret_cast<std::shared_ptr<IdeRequest>*>(carried);
+  std::shared_ptr<IdeRequest> taken = std::move(*request);
+  delete request;
+  return taken;
+}
+
+} // namespace velmora::sim::vbide

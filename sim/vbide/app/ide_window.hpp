@@ -1,0 +1,70 @@
+#pragma once
+
+#include "forms/window_class.hpp"
+#include "sim/vbide/app/activation_log.hpp"
+#include "sim/vbide/app/code_view.hpp"
+#include "sim/vbide/app/ide_loop.hpp"
+#include "sim/vbide/app/toolbar_strip.hpp"
+#include "sim/vbide/objects/vbe_world.hpp"
+
+#include <functional>
+#include <memory>
+#include <windows.h>
+
+namespace velmora::sim::vbide {
+
+// The IDE's main window: the add-ins' toolbars on top, the active code window below. Requests
+// for the IDE's thread arrive here (see IdeLoop); a toolbar press becomes a click request, so
+// the click runs with the IDE idle; closing the window asks the IDE to quit the same way.
+class IdeWindow {
+public:
+  // Sent by another thread to bring the IDE to the front on its own thread.
+  static constexpr UINT kActivateMessage = WM_APP + 0x41;
+
+  IdeWindow(IdeLoop& loop, std::shared_ptr<VbeWorld> world);
+  ~IdeWindow();
+  IdeWindow(const IdeWindow&) = delete;
+  IdeWindow& operator=(const IdeWindow&) = delete;
+
+  HWND handle() const { return window_; }
+  ActivationLog& activations() { return activations_; }
+  ToolbarStrip& toolbar() { return *toolbar_; }
+
+  // What a press on a toolbar button does (runs as a request of the IDE's thread).
+  void onClick(std::function<void(const std::shared_ptr<CommandBarControlModel>&)> handler) {
+    clickHandler_ = std::move(handler);
+  }
+  // Runs the click handler for `control` (on the IDE's thread, with the IDE idle).
+  void click(const std::shared_ptr<CommandBarControlModel>& control) {
+    if (clickHandler_) {
+      clickHandler_(control);
+    }
+  }
+  // What closing the window does (runs as a request); the default destroys the window.
+  void onQuit(std::function<void()> handler) { quitHandler_ = std::move(handler); }
+
+  // Shows the window and makes it the foreground window.
+  void show();
+  // Draws what changed: the toolbars, the code window, the caption.
+  void refresh();
+  void setProjectName(const std::u16string& name);
+
+private:
+  static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void layout();
+  void post(std::function<std::string()> work);
+
+  IdeLoop& loop_;
+  std::shared_ptr<VbeWorld> world_;
+  win32::WindowClass class_;
+  HWND window_ = nullptr;
+  std::unique_ptr<ToolbarStrip> toolbar_;
+  std::unique_ptr<CodeView> code_;
+  ActivationLog activations_;
+  std::function<void(const std::shared_ptr<CommandBarControlModel>&)> clickHandler_;
+  std::function<void()> quitHandler_;
+  int toolbarHeight_ = -1;
+};
+
+} // namespace velmora::sim::vbide

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <windows.h>
+
+namespace velmora::sim::vbide {
+
+// How the scenario's thread has work done on the IDE's thread: the work is posted to the IDE's
+// main window and runs once the IDE is idle (no call into an add-in under way).
+class IdeChannel {
+public:
+  IdeChannel(HWND ideWindow, DWORD timeout) : window_(ideWindow), timeout_(timeout) {}
+
+  // Runs `work` and returns its text. Throws StepFailure when it failed, or when the IDE did not
+  // come to it within the timeout (a dialog of an add-in is still open, say). The work must
+  // capture by value: after a timeout it may still run later.
+  std::string call(std::function<std::string()> work) const;
+  // Hands `work` over without waiting for it.
+  void post(std::function<std::string()> work) const;
+  // Returns once the IDE's thread has handled every message sent to it before (it answers a
+  // sent message even inside a dialog); StepFailure after the timeout.
+  void flushSent() const;
+
+  HWND window() const { return window_; }
+  DWORD timeout() const { return timeout_; }
+
+private:
+  HWND window_;
+  DWORD timeout_;
+};
+
+} // namespace velmora::sim::vbide
