@@ -194,21 +194,5 @@ TEST_F(ClickEvents, ARefusedAdviseIsAHostErrorWithTheHostsDescription) {
   EXPECT_THROW(mute->advise([] {}), HostError);
 }
 
-TEST_F(ClickEvents, OnlyOurOwnControlsHaveEventObjects) {
-  class ForeignControl final : public CommandBarControl {
-    void setCaption(const std::u16string&) override {}
-    std::u16string caption() override { return {}; }
-    void setBeginGroup(bool) override {}
-    void setTooltipText(const std::u16string&) override {}
-    std::u16string tooltipText() override { return {}; }
-    void pasteFace() override {}
-    void deleteControl() override {}
-  } foreign;
-  win32::DispatchEvents events(
-      DispatchObject(ComPtr(static_cast<IDispatch*>(&events_)), context_, u"Events"));
-  EXPECT_THROW(events.commandBarEvents(foreign), HostError);
-  EXPECT_TRUE(events_.calls.empty());
-}
-
 } // namespace
 } // namespace velmora::test

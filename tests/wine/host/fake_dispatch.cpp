@@ -87,11 +87,7 @@ HRESULT FakeDispatch::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, D
     return E_INVALIDARG;
   }
   ++asked_[names[0]];
-  auto found = ids_.find(names[0]);
-  if (found == ids_.end() && fallback_) {
-    on(names[0], nextId_++, fallback_);
-    found = ids_.find(names[0]);
-  }
+  const auto found = ids_.find(names[0]);
   if (found == ids_.end()) {
     ids[0] = DISPID_UNKNOWN;
     return DISP_E_UNKNOWNNAME;

@@ -45,9 +45,6 @@ public:
   // A member returning a copy of `value`, which the fake takes over.
   void returns(const std::wstring& name, DISPID id, VARIANT value);
 
-  // Names not registered are taken as members answering `handler` (the name is in the call).
-  void answerAnyName(Handler handler) { fallback_ = std::move(handler); }
-
   ULONG references() const { return references_; }
   int namesAsked(const std::wstring& name) const;
   std::vector<CallSeen> calls;
@@ -71,8 +68,6 @@ private:
   std::map<std::wstring, DISPID> ids_;
   std::map<DISPID, Member> members_;
   std::map<std::wstring, int> asked_;
-  Handler fallback_;
-  DISPID nextId_ = 1000;
   std::atomic<ULONG> references_{1};
 };
 
