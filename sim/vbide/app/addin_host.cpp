@@ -158,8 +158,11 @@ void AddinHost::startUp(const std::vector<AddinListEntry>& list) {
     }
     Addin addin;
     addin.progId = entry.progId;
-    addins_.push_back(std::move(addin));
-    connectOne(addins_.back(), kStartup);
+    // An add-in that cannot be created is left out, as the IDE leaves it out.
+    if (create(addin)) {
+      addins_.push_back(std::move(addin));
+      connectOne(addins_.back(), kStartup);
+    }
   }
   for (Addin& addin : addins_) {
     if (addin.state && addin.state->connected) {

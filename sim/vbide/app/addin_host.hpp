@@ -25,11 +25,12 @@ public:
   AddinHost& operator=(const AddinHost&) = delete;
 
   // Creates and connects (start-up mode) the entries of the list that load at start-up, then
-  // calls OnStartupComplete on each one connected.
+  // calls OnStartupComplete on each one connected. An entry whose object cannot be created is
+  // left out from then on.
   void startUp(const std::vector<AddinListEntry>& list);
   // Connects the add-in (after start-up, as the Add-In Manager does), creating it anew when it
-  // was released; an empty ProgID means every add-in the IDE knows. False when one failed or
-  // none was there to connect.
+  // was released; an empty ProgID means every add-in loaded at start-up. False when one failed
+  // or none was there to connect. Connected ones are left alone.
   bool connect(const std::string& progId);
   // Disconnects the add-in as the user does (closed by the user) and releases it; empty: all.
   bool disconnect(const std::string& progId);

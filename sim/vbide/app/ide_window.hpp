@@ -5,6 +5,7 @@
 #include "sim/vbide/app/code_view.hpp"
 #include "sim/vbide/app/ide_loop.hpp"
 #include "sim/vbide/app/toolbar_strip.hpp"
+#include "sim/vbide/objects/control_click.hpp"
 #include "sim/vbide/objects/vbe_world.hpp"
 
 #include <functional>
@@ -31,14 +32,11 @@ public:
   ToolbarStrip& toolbar() { return *toolbar_; }
 
   // What a press on a toolbar button does (runs as a request of the IDE's thread).
-  void onClick(std::function<void(const std::shared_ptr<CommandBarControlModel>&)> handler) {
-    clickHandler_ = std::move(handler);
-  }
+  using ClickHandler = std::function<ClickOutcome(const std::shared_ptr<CommandBarControlModel>&)>;
+  void onClick(ClickHandler handler) { clickHandler_ = std::move(handler); }
   // Runs the click handler for `control` (on the IDE's thread, with the IDE idle).
-  void click(const std::shared_ptr<CommandBarControlModel>& control) {
-    if (clickHandler_) {
-      clickHandler_(control);
-    }
+  ClickOutcome click(const std::shared_ptr<CommandBarControlModel>& control) {
+    return clickHandler_ ? clickHandler_(control) : ClickOutcome{};
   }
   // What closing the window does (runs as a request); the default destroys the window.
   void onQuit(std::function<void()> handler) { quitHandler_ = std::move(handler); }
@@ -62,7 +60,7 @@ private:
   std::unique_ptr<ToolbarStrip> toolbar_;
   std::unique_ptr<CodeView> code_;
   ActivationLog activations_;
-  std::function<void(const std::shared_ptr<CommandBarControlModel>&)> clickHandler_;
+  ClickHandler clickHandler_;
   std::function<void()> quitHandler_;
   int toolbarHeight_ = -1;
 };

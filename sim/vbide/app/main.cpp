@@ -48,13 +48,14 @@ std::vector<ScenarioStep> readScenario(const std::wstring& file) {
 }
 
 // Reports a click's outcome: the IDE shows nothing for a failing event handler, the log does.
-void clickAndReport(const std::shared_ptr<CommandBarsModel>& bars,
-                    const std::shared_ptr<CommandBarControlModel>& control) {
+ClickOutcome clickAndReport(const std::shared_ptr<CommandBarsModel>& bars,
+                            const std::shared_ptr<CommandBarControlModel>& control) {
   logIde("click \"" + toUtf8(control->caption) + "\"");
   const ClickOutcome outcome = clickControl(bars, control);
   for (const std::u16string& failure : outcome.failures) {
     logIde("the click's event handler failed: " + toUtf8(failure));
   }
+  return outcome;
 }
 
 // The IDE's life: its objects, window and add-ins; the scenario, if any, played meanwhile.
@@ -84,7 +85,8 @@ int runIde(const ProgramOptions& options) {
   keys.watchThread(otherApplication.threadId());
 
   AddinHost addins(loop, makeVbeObject(world));
-  window.onClick([bars = world->bars](const auto& control) { clickAndReport(bars, control); });
+  window.onClick(
+      [bars = world->bars](const auto& control) { return clickAndReport(bars, control); });
   window.onQuit([&] {
     addins.shutDown();
     DestroyWindow(window.handle());

@@ -5,8 +5,8 @@
 #include "support/utf.hpp"
 
 // The steps that call into the add-ins: click, connect, disconnect; and quit. A call into an
-// add-in may open a dialog and wait in it, so these steps hand the call over and go on at once;
-// the next step that reads the IDE waits until the call has returned. Their outcome is logged.
+// add-in may open a dialog and wait in it: these steps then go on once the dialog shows, and
+// the next step that reads the IDE waits until the call has returned.
 namespace velmora::sim::vbide {
 
 void clickStep(const ScenarioStep& step, ScenarioContext& context) {
@@ -18,9 +18,14 @@ void clickStep(const ScenarioStep& step, ScenarioContext& context) {
     }
     return std::string();
   });
-  context.ide.post([window, caption] {
-    if (auto control = window->toolbar().findByCaption(caption)) {
-      window->click(control);
+  context.ide.callUnlessDialog([window, caption] {
+    auto control = window->toolbar().findByCaption(caption);
+    if (!control) {
+      throw StepFailure("the button \"" + toUtf8(caption) + "\" is gone");
+    }
+    const ClickOutcome outcome = window->click(control);
+    if (!outcome.failures.empty()) {
+      throw StepFailure("the click's event handler failed: " + toUtf8(outcome.failures.front()));
     }
     return std::string();
   });
@@ -29,8 +34,10 @@ void clickStep(const ScenarioStep& step, ScenarioContext& context) {
 void connectStep(const ScenarioStep& step, ScenarioContext& context) {
   const std::string progId = step.arguments.empty() ? std::string() : step.arguments[0];
   AddinHost* addins = context.addins;
-  context.ide.post([addins, progId] {
-    addins->connect(progId);
+  context.ide.callUnlessDialog([addins, progId] {
+    if (!addins->connect(progId)) {
+      throw StepFailure("connecting failed (see the log above)");
+    }
     return std::string();
   });
 }
@@ -38,8 +45,10 @@ void connectStep(const ScenarioStep& step, ScenarioContext& context) {
 void disconnectStep(const ScenarioStep& step, ScenarioContext& context) {
   const std::string progId = step.arguments.empty() ? std::string() : step.arguments[0];
   AddinHost* addins = context.addins;
-  context.ide.post([addins, progId] {
-    addins->disconnect(progId);
+  context.ide.callUnlessDialog([addins, progId] {
+    if (!addins->disconnect(progId)) {
+      throw StepFailure("disconnecting failed (see the log above)");
+    }
     return std::string();
   });
 }

@@ -16,8 +16,10 @@ public:
   // come to it within the timeout (a dialog of an add-in is still open, say). The work must
   // capture by value: after a timeout it may still run later.
   std::string call(std::function<std::string()> work) const;
-  // Hands `work` over without waiting for it.
-  void post(std::function<std::string()> work) const;
+  // For work that calls into an add-in, which may open a dialog and wait in it: waits until the
+  // work is done (and throws StepFailure when it failed) or until a new window of this process
+  // shows (the dialog), whichever comes first. StepFailure when neither happens in time.
+  void callUnlessDialog(std::function<std::string()> work) const;
   // Returns once the IDE's thread has handled every message sent to it before (it answers a
   // sent message even inside a dialog); StepFailure after the timeout.
   void flushSent() const;
