@@ -28,3 +28,8 @@ set(CMAKE_CROSSCOMPILING_EMULATOR "${VELMORA_SCRIPTS_DIR}/wine-run.sh;${VELMORA_
 # GCC 12 reports false -Wrestrict overlaps inside std::basic_string when optimising (GCC bug
 # 105329, fixed in GCC 13); with warnings as errors that would stop the optimised build.
 set(CMAKE_CXX_FLAGS_INIT "-Wno-restrict")
+
+# Release programs ship stripped.
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
+set(CMAKE_SHARED_LINKER_FLAGS_RELEASE_INIT "-s")
+set(CMAKE_MODULE_LINKER_FLAGS_RELEASE_INIT "-s")

@@ -35,7 +35,17 @@ template <typename Step> void runStep(std::exception_ptr& first, Step step) {
 Connection::Connection(AddinState& state, const AddinServices& services)
     : state_(state), services_(services) {}
 
-Connection::~Connection() = default;
+Connection::~Connection() {
+  // The settings form calls back into this connection: it goes first, with its hotkeys and hook.
+  if (state_.frmVelmora) {
+    auto form = std::move(state_.frmVelmora);
+    try {
+      form->unload();
+    } catch (const std::exception&) {
+      // Being torn down; the form's own destructor releases what is left.
+    }
+  }
+}
 
 void Connection::OnConnection(std::shared_ptr<Vbe> vbe) {
   try {

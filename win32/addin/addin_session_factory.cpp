@@ -1,20 +1,10 @@
 #include "addin/addin_session.hpp"
+#include "addin/session/connection_session.hpp"
 
 namespace velmora::win32 {
 
-namespace {
-
-// Connects to nothing yet: the add-in's behaviour plugs in here.
-class IdleSession final : public AddinSession {
-public:
-  void onConnection(IDispatch* /*vbInst*/) override {}
-  void onDisconnection() override {}
-};
-
-} // namespace
-
-std::unique_ptr<AddinSession> makeAddinSession(EventSinkSlots& /*sinks*/) {
-  return std::make_unique<IdleSession>();
+std::unique_ptr<AddinSession> makeAddinSession(EventSinkSlots& sinks) {
+  return std::make_unique<ConnectionSession>(sinks);
 }
 
 } // namespace velmora::win32
