@@ -1,12 +1,13 @@
 #include "sim/vbide/app/addin_host.hpp"
 #include "sim/vbide/app/ide_window.hpp"
+#include "sim/vbide/objects/vbe_world.hpp"
 #include "sim/vbide/scenario/scenario_steps.hpp"
 #include "sim/vbide/scenario/step_failure.hpp"
 #include "support/utf.hpp"
 
-// The steps that call into the add-ins: click, connect, disconnect; and quit. A call into an
-// add-in may open a dialog and wait in it: these steps then go on once the dialog shows, and
-// the next step that reads the IDE waits until the call has returned.
+// The steps that call into the add-ins: click, connect, disconnect; expect-toolbar, quit. A call
+// into an add-in may open a dialog and wait in it: these steps then go on once the dialog shows,
+// and the next step that reads the IDE waits until the call has returned.
 namespace velmora::sim::vbide {
 
 void clickStep(const ScenarioStep& step, ScenarioContext& context) {
@@ -48,6 +49,32 @@ void disconnectStep(const ScenarioStep& step, ScenarioContext& context) {
   context.ide.callUnlessDialog([addins, progId] {
     if (!addins->disconnect(progId)) {
       throw StepFailure("disconnecting failed (see the log above)");
+    }
+    return std::string();
+  });
+}
+
+void expectToolbarStep(const ScenarioStep& step, ScenarioContext& context) {
+  const std::u16string name = fromUtf8(step.arguments[0]);
+  const std::string& wanted = step.arguments[1];
+  std::shared_ptr<VbeWorld> world = context.world;
+  context.ide.call([world, name, wanted] {
+    int bars = 0;
+    std::size_t controls = 0;
+    bool visible = false;
+    for (const auto& bar : world->bars->bars()) {
+      if (bar->name == name || bar->nameLocal == name) {
+        ++bars;
+        controls = bar->controls.size();
+        visible = bar->visible;
+      }
+    }
+    const std::string found = std::to_string(bars) + " bar(s), the last with " +
+                              std::to_string(controls) + " control(s)" +
+                              (visible ? "" : ", hidden");
+    if (bars != 1 || !visible || std::to_string(controls) != wanted) {
+      throw StepFailure("wanted one visible bar \"" + toUtf8(name) + "\" with " + wanted +
+                        " controls, found " + found);
     }
     return std::string();
   });

@@ -5,7 +5,7 @@
 namespace velmora::sim::vbide {
 
 const StepCommand* findCommand(std::string_view name) {
-  static constexpr std::array<StepCommand, 19> commands = {{
+  static constexpr std::array<StepCommand, 20> commands = {{
       {"open", 1, 1, &openStep},
       {"caret", 2, 3, &caretStep},
       {"dump", 1, 1, &dumpStep},
@@ -14,6 +14,7 @@ const StepCommand* findCommand(std::string_view name) {
       {"connect", 0, 1, &connectStep},
       {"disconnect", 0, 1, &disconnectStep},
       {"quit", 0, 0, &quitStep},
+      {"expect-toolbar", 2, 2, &expectToolbarStep},
       {"wait-window", 1, 1, &waitWindowStep},
       {"type", 2, 2, &typeStep},
       {"press-button", 1, 1, &pressButtonStep},

@@ -29,6 +29,7 @@ void clickStep(const ScenarioStep& step, ScenarioContext& context);
 void connectStep(const ScenarioStep& step, ScenarioContext& context);
 void disconnectStep(const ScenarioStep& step, ScenarioContext& context);
 void quitStep(const ScenarioStep& step, ScenarioContext& context);
+void expectToolbarStep(const ScenarioStep& step, ScenarioContext& context);
 
 void waitWindowStep(const ScenarioStep& step, ScenarioContext& context);
 void typeStep(const ScenarioStep& step, ScenarioContext& context);
