@@ -36,9 +36,6 @@ void OtherApplication::run(HANDLE ready) {
   RegisterClassW(&windowClass);
   window_ = CreateWindowExW(0, kClassName, L"別のアプリケーション", WS_OVERLAPPEDWINDOW, 40, 40,
                             320, 120, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-  if (window_ != nullptr) {
-    ShowWindow(window_, SW_SHOWNOACTIVATE);
-  }
   // The queue exists now (the window made it), so a quit posted to the thread is not lost.
   SetEvent(ready);
   MSG message{};
@@ -55,9 +52,19 @@ bool OtherApplication::activate(DWORD timeout) const {
   return SendMessageTimeoutW(window_, kActivateMessage, 0, 0, SMTO_NORMAL, timeout, &result) != 0;
 }
 
+bool OtherApplication::withdraw(DWORD timeout) const {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(window_, kWithdrawMessage, 0, 0, SMTO_NORMAL, timeout, &result) != 0;
+}
+
 LRESULT CALLBACK OtherApplication::procedure(HWND window, UINT message, WPARAM wParam,
                                              LPARAM lParam) {
+  if (message == kWithdrawMessage) {
+    ShowWindow(window, SW_HIDE);
+    return 0;
+  }
   if (message == kActivateMessage) {
+    ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
     SetActiveWindow(window);
     SetFocus(window);

@@ -36,6 +36,7 @@ void bringIdeToFront(const ScenarioContext& context) {
   }
   // Every top-level window of the IDE has had its WM_ACTIVATEAPP by now.
   context.ide.flushSent();
+  context.otherApplication->withdraw(context.ide.timeout());
 }
 
 // Types `chord` into the foreground window and returns once its last key was taken from the

@@ -1,0 +1,134 @@
+#include "vbide_program.hpp"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <optional>
+#include <sstream>
+#include <string>
+
+// Velmora.dll in the simulated IDE, end to end: registered with regsvr32, entered into the IDE's
+// add-in list in the Windows folder, loaded by vbide-sim.exe at start-up, and used on the
+// example project through its hotkeys, its toolbar and its type dialog.
+namespace velmora::test {
+namespace {
+
+std::optional<std::string> readFile(const std::wstring& path) {
+  std::ifstream in(std::filesystem::path(path), std::ios::binary);
+  if (!in) {
+    return std::nullopt;
+  }
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+void writeFile(const std::wstring& path, const std::string& bytes) {
+  std::ofstream out(std::filesystem::path(path), std::ios::binary);
+  out << bytes;
+}
+
+std::wstring windowsAddinList() {
+  wchar_t folder[MAX_PATH] = {};
+  GetWindowsDirectoryW(folder, MAX_PATH);
+  return std::wstring(folder) + L"\\VBADDIN.INI";
+}
+
+std::string projectForScenario() {
+  const std::wstring wide = exampleProject();
+  std::string path(wide.begin(), wide.end());
+  std::replace(path.begin(), path.end(), '\\', '/');
+  return path;
+}
+
+// A copy of Velmora.dll with the example settings beside it, registered, and the add-in list of
+// the Windows folder asking for it at start-up; the list and the registration are put back
+// afterwards.
+class VelmoraScenarios : public ::testing::Test {
+protected:
+  static void SetUpTestSuite() {
+    folder_ = new ScratchFolder();
+    dll_ = folder_->path() + L"Velmora.dll";
+    ASSERT_TRUE(CopyFileW((programFolder() + L"Velmora.dll").c_str(), dll_.c_str(), FALSE));
+    const auto settings = readFile(
+        L"Z:" +
+        std::wstring(VELMORA_SOURCE_DIR, VELMORA_SOURCE_DIR + sizeof VELMORA_SOURCE_DIR - 1) +
+        L"/examples/Velmora.ini");
+    ASSERT_TRUE(settings.has_value());
+    folder_->write(L"Velmora.ini", *settings);
+    const ProgramRun registered = runCommand(L"regsvr32 /s \"" + dll_ + L"\"", 30000);
+    ASSERT_EQ(registered.exitCode, 0u) << registered.output;
+    previousList_ = readFile(windowsAddinList());
+    writeFile(windowsAddinList(), "[Add-Ins32]\r\nVelmora.VelmoraClass=3\r\n");
+  }
+
+  static void TearDownTestSuite() {
+    if (previousList_) {
+      writeFile(windowsAddinList(), *previousList_);
+    } else {
+      DeleteFileW(windowsAddinList().c_str());
+    }
+    runCommand(L"regsvr32 /s /u \"" + dll_ + L"\"", 30000);
+    delete folder_;
+    folder_ = nullptr;
+  }
+
+  // Plays `steps` on the example project with the add-in list of the Windows folder.
+  ProgramRun play(const std::string& steps) {
+    const std::wstring scenario =
+        scenarioFolder_.write(L"scenario.txt", "open " + projectForScenario() + "\n" + steps);
+    return runCommand(L"\"" + programFolder() + L"vbide-sim.exe\" --timeout 8000 --scenario \"" +
+                          scenario + L"\"",
+                      90000);
+  }
+
+  static void expectPassed(const ProgramRun& run) {
+    EXPECT_FALSE(run.timedOut);
+    EXPECT_EQ(run.exitCode, 0u) << run.output;
+    EXPECT_NE(run.output.find("Velmora.VelmoraClass: OnConnection(ext_cm_Startup) -> 0x00000000"),
+              std::string::npos)
+        << run.output;
+    EXPECT_NE(run.output.find("OnDisconnection(ext_dm_HostShutdown) -> 0x00000000"),
+              std::string::npos)
+        << run.output;
+  }
+
+  static inline ScratchFolder* folder_ = nullptr;
+  static inline std::wstring dll_;
+  static inline std::optional<std::string> previousList_;
+  ScratchFolder scenarioFolder_;
+};
+
+TEST_F(VelmoraScenarios, DeclaresByHotkeyByButtonAndThroughTheTypeDialogAcrossAReconnection) {
+  expectPassed(play("expect-toolbar ベルモラ 5\n"
+                    "caret basMain \"strName\"\n"
+                    "key Ctrl+Shift+D\n"
+                    "expect-line basMain 19 \"\\tDim strName As String\"\n"
+                    "caret basMain \"lngLast\"\n"
+                    "click \"Dim宣言\"\n"
+                    "expect-line basMain 46 \"\\tDim lngLast As Long\"\n"
+                    "disconnect\n"
+                    "connect\n"
+                    "expect-toolbar ベルモラ 5\n"
+                    "caret basTax \"dblTax\"\n"
+                    "key Ctrl+Shift+D\n"
+                    "wait-window \"変数型選択\"\n"
+                    "type ComboBox:1 \"Double\"\n"
+                    "press-button \"OK\"\n"
+                    "expect-line basTax 12 \"\\tDim dblTax As Double\"\n"));
+}
+
+TEST_F(VelmoraScenarios, HotkeysAreLetGoWhileTheIdeIsInactiveAndTakenBackAfter) {
+  expectPassed(play("caret basMain \"strName\"\n"
+                    "deactivate\n"
+                    "key Ctrl+Shift+D\n"
+                    "expect-line basMain 19 \"    mlngStarted = GetTickCount()\"\n"
+                    "activate\n"
+                    "wait-hotkey Ctrl+Shift+D\n"
+                    "key Ctrl+Shift+D\n"
+                    "expect-line basMain 19 \"\\tDim strName As String\"\n"));
+}
+
+} // namespace
+} // namespace velmora::test
