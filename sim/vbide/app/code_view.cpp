@@ -42,13 +42,23 @@ CodeView::CodeView(HWND parent, std::shared_ptr<MemoryVbe> vbe) : vbe_(std::move
                           0, 0, 0, 0, parent, nullptr, instance, nullptr);
   status_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP, 0, 0, 0,
                             0, parent, nullptr, instance, nullptr);
-  const auto font = reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT));
-  SendMessageW(text_, WM_SETFONT, font, FALSE);
+  // A fixed-pitch font with Japanese glyphs and room below the base line, where underscores
+  // (line continuations!) are drawn.
+  font_ =
+      CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"MS Gothic");
+  SendMessageW(text_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   SendMessageW(status_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                FALSE);
 }
 
-CodeView::~CodeView() = default;
+CodeView::~CodeView() {
+  DestroyWindow(text_);
+  DestroyWindow(status_);
+  if (font_ != nullptr) {
+    DeleteObject(font_);
+  }
+}
 
 void CodeView::place(int left, int top, int width, int height) {
   constexpr int kStatusHeight = 18;

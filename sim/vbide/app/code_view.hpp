@@ -29,6 +29,7 @@ private:
   std::shared_ptr<MemoryVbe> vbe_;
   HWND text_;
   HWND status_;
+  HFONT font_;
   std::shared_ptr<Edits> edits_;
   std::shared_ptr<MemoryCodePane> shownPane_;
   Selection shownSelection_{0, 0, 0, 0};

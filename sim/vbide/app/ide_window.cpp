@@ -12,6 +12,14 @@ namespace {
 constexpr wchar_t kClassName[] = L"VbideSimMainWindow";
 constexpr wchar_t kTitle[] = L"Microsoft Visual Basic [デザイン]";
 
+BOOL CALLBACK redrawNow(HWND window, LPARAM /*unused*/) {
+  if (IsWindowVisible(window)) {
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  }
+  return TRUE;
+}
+
 } // namespace
 
 IdeWindow::IdeWindow(IdeLoop& loop, std::shared_ptr<VbeWorld> world)
@@ -99,6 +107,9 @@ LRESULT IdeWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return 0;
   case kActivateMessage:
     SetForegroundWindow(window_);
+    return 0;
+  case kRedrawMessage:
+    EnumThreadWindows(GetCurrentThreadId(), &redrawNow, 0);
     return 0;
   case WM_ACTIVATEAPP:
     if (wParam != FALSE) {

@@ -21,6 +21,9 @@ class IdeWindow {
 public:
   // Sent by another thread to bring the IDE to the front on its own thread.
   static constexpr UINT kActivateMessage = WM_APP + 0x41;
+  // Sent by another thread: every visible window of the IDE's thread paints itself now (the
+  // dialogs' too, as it is answered inside their loops).
+  static constexpr UINT kRedrawMessage = WM_APP + 0x44;
 
   IdeWindow(IdeLoop& loop, std::shared_ptr<VbeWorld> world);
   ~IdeWindow();

@@ -5,7 +5,7 @@
 namespace velmora::sim::vbide {
 
 const StepCommand* findCommand(std::string_view name) {
-  static constexpr std::array<StepCommand, 20> commands = {{
+  static constexpr std::array<StepCommand, 21> commands = {{
       {"open", 1, 1, &openStep},
       {"caret", 2, 3, &caretStep},
       {"dump", 1, 1, &dumpStep},
@@ -26,6 +26,7 @@ const StepCommand* findCommand(std::string_view name) {
       {"activate", 0, 0, &activateStep},
       {"deactivate", 0, 0, &deactivateStep},
       {"wait-hotkey", 1, 1, &waitHotkeyStep},
+      {"screenshot", 1, 1, &screenshotStep},
   }};
   for (const StepCommand& command : commands) {
     if (name == command.name) {

@@ -44,4 +44,6 @@ void activateStep(const ScenarioStep& step, ScenarioContext& context);
 void deactivateStep(const ScenarioStep& step, ScenarioContext& context);
 void waitHotkeyStep(const ScenarioStep& step, ScenarioContext& context);
 
+void screenshotStep(const ScenarioStep& step, ScenarioContext& context);
+
 } // namespace velmora::sim::vbide

@@ -84,12 +84,14 @@ TEST_F(ScenarioRuns, AddinsLoadFromTheListConnectAgainAndDisconnectAtTheEnd) {
   }
 }
 
+// The second click presses the button in the IDE's window, as the user does.
 TEST_F(ScenarioRuns, MessageBoxesOfAClickAreAnsweredFromOutside) {
   expectPassed(play("caret basMain 1 1\n"
                     "click \"確認\"\n"
                     "answer-message \"はい\" \"続けますか\"\n"
                     "expect-line basMain 1 \"' はい\"\n"
-                    "click \"確認\"\n"
+                    "wait-window \"Zakkaten - Microsoft Visual Basic [デザイン]\"\n"
+                    "press-button \"確認\"\n"
                     "answer-message \"No\"\n"
                     "expect-line basMain 1 \"' いいえ\"\n"));
 }
