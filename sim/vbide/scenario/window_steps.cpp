@@ -76,6 +76,17 @@ void typeStep(const ScenarioStep& step, ScenarioContext& context) {
                reinterpret_cast<LPARAM>(control));
     return;
   }
+  if (_wcsicmp(className(control).c_str(), L"ListBox") == 0) {
+    // A list box takes no text: the item of that text is chosen, as a click on it would.
+    if (sendWithin(context, control, LB_SELECTSTRING, static_cast<WPARAM>(-1), textParameter) ==
+        LB_ERR) {
+      throw StepFailure("the list has no item \"" + step.arguments[1] + "\"");
+    }
+    const auto id = static_cast<WORD>(GetDlgCtrlID(control));
+    sendWithin(context, GetParent(control), WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(control));
+    return;
+  }
   sendWithin(context, control, WM_SETTEXT, 0, textParameter);
   if (comboBox) {
     const auto id = static_cast<WORD>(GetDlgCtrlID(control));
