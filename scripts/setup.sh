@@ -5,7 +5,7 @@ set -euo pipefail
 
 native=(cmake make g++ pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev clang-format clang-tidy)
 cross=(g++-mingw-w64-i686 mingw-w64-tools wine wine32:i386)
-extra=(xvfb xauth fonts-ipafont-gothic)
+extra=(xvfb xauth fonts-ipafont-gothic python3)
 
 want=("${native[@]}")
 if [[ "${VELMORA_NATIVE_ONLY:-0}" != 1 ]]; then

@@ -1,7 +1,7 @@
 // Runs Velsetup.exe and registers the add-in through its window as a user does: presses "登録",
 // reads the message box it answers with, closes it. Exits 0 when the registration succeeded.
 //
-//   velsetup-driver.exe PATH\Velsetup.exe
+//   velsetup-driver.exe [--screenshot FILE.bmp] PATH\Velsetup.exe
 
 #include <cstdio>
 #include <string>
@@ -79,6 +79,52 @@ HWND child(HWND parent, const wchar_t* className, const wchar_t* text) {
   return search.found;
 }
 
+// The screen under the window, as a 24-bit BMP file.
+bool photograph(HWND window, const wchar_t* file) {
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  RECT area{};
+  GetWindowRect(window, &area);
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP picture = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ old = SelectObject(memory, picture);
+  BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+  SelectObject(memory, old);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
+  const DWORD stride = static_cast<DWORD>((width * 3 + 3) & ~3);
+  std::string pixels(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height), '\0');
+  const int rows = GetDIBits(memory, picture, 0, static_cast<UINT>(height), pixels.data(), &info,
+                             DIB_RGB_COLORS);
+  DeleteObject(picture);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  if (rows != height) {
+    return false;
+  }
+  BITMAPFILEHEADER header{};
+  header.bfType = 0x4D42;
+  header.bfOffBits = sizeof header + sizeof info.bmiHeader;
+  header.bfSize = header.bfOffBits + static_cast<DWORD>(pixels.size());
+  HANDLE out = CreateFileW(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (out == INVALID_HANDLE_VALUE) {
+    return false;
+  }
+  DWORD written = 0;
+  bool ok = WriteFile(out, &header, sizeof header, &written, nullptr) &&
+            WriteFile(out, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr) &&
+            WriteFile(out, pixels.data(), static_cast<DWORD>(pixels.size()), &written, nullptr);
+  CloseHandle(out);
+  return ok;
+}
+
 int fail(const char* what) {
   std::printf("velsetup-driver: %s\n", what);
   return 1;
@@ -87,8 +133,14 @@ int fail(const char* what) {
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  const wchar_t* screenshot = nullptr;
+  if (argc == 4 && std::wstring(argv[1]) == L"--screenshot") {
+    screenshot = argv[2];
+    argv += 2;
+    argc -= 2;
+  }
   if (argc != 2) {
-    return fail("usage: velsetup-driver.exe PATH\\Velsetup.exe");
+    return fail("usage: velsetup-driver.exe [--screenshot FILE.bmp] PATH\\Velsetup.exe");
   }
   std::wstring command = L"\"" + std::wstring(argv[1]) + L"\"";
   STARTUPINFOW startup = {};
@@ -103,6 +155,9 @@ int wmain(int argc, wchar_t** argv) {
   if (HWND form = waitForWindow(process.dwProcessId, L"ベルモラ登録")) {
     std::printf("velsetup-driver: %s shown, pressing %s\n", utf8(L"ベルモラ登録").c_str(),
                 utf8(L"登録").c_str());
+    if (screenshot != nullptr && !photograph(form, screenshot)) {
+      std::printf("velsetup-driver: the screenshot was not taken\n");
+    }
     HWND ok = child(form, L"Button", L"登録");
     if (ok == nullptr) {
       result = fail("no button 登録");
