@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 #include <imm.h>
+#include <initializer_list>
 #include <string>
 #include <vector>
 #include <windows.h>
@@ -132,7 +133,7 @@ TEST_F(CommentDialogTest, TheInputMethodIsOpenOnlyWhenTheOptionAsksForIt) {
     return open != FALSE ? 1 : 0;
   };
   std::vector<int> seen;
-  for (std::int16_t imeMode : {1, 0, 1}) {
+  for (std::int16_t imeMode : std::initializer_list<std::int16_t>{1, 0, 1}) {
     options.intImeMode = imeMode;
     show({
         [&] { seen.push_back(openStatus()); },

@@ -1,10 +1,11 @@
 #pragma once
 
-#include <commctrl.h>
 #include <cstdint>
 #include <string>
 #include <vector>
 #include <windows.h>
+// The list view's declarations need those of windows.h.
+#include <commctrl.h>
 
 namespace velmora::testing {
 
