@@ -61,9 +61,11 @@ protected:
 TEST_F(CommentDialogTest, EnterTakesTheTypedCommentWithoutItsOuterSpaces) {
   HWND focused = nullptr;
   show({
-      [&] { focused = GetFocus(); },
-      [&] { typeIntoFocus(L"  顧客 comment  "); },
-      [&] { pressKey(VK_RETURN); },
+      [&] {
+        focused = GetFocus();
+        typeIntoFocus(L"  顧客 comment  ");
+        pressKey(VK_RETURN);
+      },
   });
   EXPECT_EQ(focused, comment.text) << "the comment box is first in the keyboard order";
   EXPECT_EQ(state.CommentText, u"顧客 comment");
@@ -71,30 +73,38 @@ TEST_F(CommentDialogTest, EnterTakesTheTypedCommentWithoutItsOuterSpaces) {
 
 TEST_F(CommentDialogTest, OkWithOnlySpacesGivesNoComment) {
   show({
-      [&] { typeIntoFocus(L"    "); },
-      [&] { clickButton(comment.ok); },
+      [&] {
+        typeIntoFocus(L"    ");
+        clickButton(comment.ok);
+      },
   });
   EXPECT_EQ(state.CommentText, u"");
 }
 
 TEST_F(CommentDialogTest, EscTheCancelButtonAndTheCloseBoxGiveNoComment) {
   show({
-      [&] { typeIntoFocus(L"捨てる"); },
-      [&] { pressKey(VK_ESCAPE); },
+      [&] {
+        typeIntoFocus(L"捨てる");
+        pressKey(VK_ESCAPE);
+      },
   });
   EXPECT_EQ(state.CommentText, u"");
 
   state.CommentText = u"前回のコメント";
   show({
-      [&] { typeIntoFocus(L"捨てる"); },
-      [&] { clickButton(comment.cancel); },
+      [&] {
+        typeIntoFocus(L"捨てる");
+        clickButton(comment.cancel);
+      },
   });
   EXPECT_EQ(state.CommentText, u"");
 
   state.CommentText = u"前回のコメント";
   show({
-      [&] { typeIntoFocus(L"捨てる"); },
-      [&] { closeWindow(comment.form); },
+      [&] {
+        typeIntoFocus(L"捨てる");
+        closeWindow(comment.form);
+      },
   });
   EXPECT_EQ(state.CommentText, u"");
 }

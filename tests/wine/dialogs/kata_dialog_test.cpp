@@ -125,9 +125,11 @@ TEST_F(KataDialogTest, OkHandsBackTheTypedTextOrNothingWhenItIsBlank) {
     state.ChosenType = u"前回の答え";
     std::wstring before = L"?";
     show({
-        [&] { before = textOf(kata.edit); },
-        [&] { typeText(kata.edit, c.typed); },
-        [&] { clickButton(kata.ok); },
+        [&] {
+          before = textOf(kata.edit);
+          typeText(kata.edit, c.typed);
+          clickButton(kata.ok);
+        },
     });
     EXPECT_EQ(before, L"");
     EXPECT_EQ(state.ChosenType, c.expected);
@@ -136,8 +138,10 @@ TEST_F(KataDialogTest, OkHandsBackTheTypedTextOrNothingWhenItIsBlank) {
 
 TEST_F(KataDialogTest, CancelAndTheCloseBoxHandBackTheCancelMark) {
   show({
-      [&] { typeText(kata.edit, L"Long"); },
-      [&] { clickButton(kata.cancel); },
+      [&] {
+        typeText(kata.edit, L"Long");
+        clickButton(kata.cancel);
+      },
   });
   EXPECT_EQ(state.ChosenType, kCancelType);
 

@@ -64,13 +64,19 @@ TEST_F(SettingsDialogLifetime, EscAndCancelHideTheDialogAndWriteNothing) {
   load();
   const std::string before = iniBytes();
   openDialog({
-      [&] { typeIntoFocus(L"str"); },
-      [&] { pressKey(VK_TAB); },
-      [&] { typeIntoFocus(L"String"); },
-      [&] { pressKey(VK_RETURN); },
-      [&] { clickButton(checkBox("chkNon")); },
-      [&] { clickButton(checkBox("chkHot1", 0)); },
-      [&] { pressKey(VK_ESCAPE); },
+      [&] {
+        typeIntoFocus(L"str");
+        pressKey(VK_TAB);
+      },
+      [&] {
+        typeIntoFocus(L"String");
+        pressKey(VK_RETURN);
+      },
+      [&] {
+        clickButton(checkBox("chkNon"));
+        clickButton(checkBox("chkHot1", 0));
+        pressKey(VK_ESCAPE);
+      },
   });
   EXPECT_FALSE(IsWindowVisible(window()));
   EXPECT_FALSE(state.frmVelmora->unloaded());
@@ -105,10 +111,14 @@ TEST_F(SettingsDialogLifetime, TheCloseBoxCancelsAndTheWindowKeepsItsHotKeys) {
   load();
   const std::string before = iniBytes();
   openDialog({
-      [&] { typeIntoFocus(L"str"); },
-      [&] { pressKey(VK_TAB); },
-      [&] { typeIntoFocus(L"String"); },
-      [&] { pressKey(VK_RETURN); },
+      [&] {
+        typeIntoFocus(L"str");
+        pressKey(VK_TAB);
+      },
+      [&] {
+        typeIntoFocus(L"String");
+        pressKey(VK_RETURN);
+      },
       [&] { closeWindow(window()); },
   });
   EXPECT_FALSE(IsWindowVisible(window()));

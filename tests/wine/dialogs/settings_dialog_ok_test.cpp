@@ -25,16 +25,22 @@ TEST_F(SettingsDialogOk, OkWritesTheSettingsFileAndRegistersTheNewHotKeys) {
   setPrefixes({{u"str", u"String"}});
   load();
   openDialog({
-      [&] { typeIntoFocus(L"lng"); },
-      [&] { pressKey(VK_TAB); },
-      [&] { typeIntoFocus(L"long"); },
-      [&] { pressKey(VK_RETURN); },
-      [&] { clickButton(checkBox("chkNon")); },
-      [&] { clickButton(checkBox("chkTenmetsu")); },
-      // Dim: Ctrl+Shift+E. Private: Ctrl+P. Bas: Alt+Ctrl+Shift+B.
-      [&] { chooseComboItem(keyList(0), keyIndex(keyList(0), L"E")); },
-      [&] { clickButton(checkBox("chkHot3", 1)); },
-      [&] { clickButton(checkBox("chkHot1", 3)); },
+      [&] {
+        typeIntoFocus(L"lng");
+        pressKey(VK_TAB);
+      },
+      [&] {
+        typeIntoFocus(L"long");
+        pressKey(VK_RETURN);
+      },
+      [&] {
+        clickButton(checkBox("chkNon"));
+        clickButton(checkBox("chkTenmetsu"));
+        // Dim: Ctrl+Shift+E. Private: Ctrl+P. Bas: Alt+Ctrl+Shift+B.
+        chooseComboItem(keyList(0), keyIndex(keyList(0), L"E"));
+        clickButton(checkBox("chkHot3", 1));
+        clickButton(checkBox("chkHot1", 3));
+      },
       [&] { clickButton(button(L"OK")); },
   });
   EXPECT_FALSE(IsWindowVisible(window())) << "OK hides the dialog";
@@ -78,8 +84,10 @@ TEST_F(SettingsDialogOk, ASlotThatAnotherProgramHoldsIsReportedAndTheDialogStill
   HeldHotKey other(kCtrlShift, 'X');
   ASSERT_TRUE(other.held());
   openDialog({
-      [&] { chooseComboItem(keyList(2), keyIndex(keyList(2), L"X")); },
-      [&] { clickButton(button(L"OK")); },
+      [&] {
+        chooseComboItem(keyList(2), keyIndex(keyList(2), L"X"));
+        clickButton(button(L"OK"));
+      },
   });
   EXPECT_EQ(messageTexts(), std::vector<std::wstring>{L"ホットキー3の設定に失敗しました。"});
   ASSERT_EQ(boxes.seen.size(), 1u);
@@ -101,13 +109,13 @@ TEST_F(SettingsDialogOk, UncheckingTheCommentOptionGreysTheImeOptionWhichKeepsIt
     imeChecked.push_back(SendMessageW(checkBox("chkImeMode"), BM_GETCHECK, 0, 0));
   };
   openDialog({
-      note,
-      [&] { clickButton(checkBox("chkComment")); },
-      note,
-      [&] { clickButton(checkBox("chkComment")); },
-      note,
-      [&] { clickButton(checkBox("chkComment")); },
-      note,
+      [&] {
+        note();
+        for (int click = 0; click < 3; ++click) {
+          clickButton(checkBox("chkComment"));
+          note();
+        }
+      },
       [&] { clickButton(button(L"OK")); },
   });
   EXPECT_EQ(imeEnabled, (std::vector<bool>{true, false, true, false}));
@@ -123,9 +131,11 @@ TEST_F(SettingsDialogOk, OkWithAnEmptyListStoresAnEmptyTable) {
   setPrefixes({{u"str", u"String"}});
   load();
   openDialog({
-      [&] { selectListViewRow(list(), 0); },
-      [&] { clickButton(button(L"<< 削除")); },
-      [&] { clickButton(button(L"OK")); },
+      [&] {
+        selectListViewRow(list(), 0);
+        clickButton(button(L"<< 削除"));
+        clickButton(button(L"OK"));
+      },
   });
   EXPECT_TRUE(boxes.seen.empty());
   EXPECT_FALSE(IsWindowVisible(window()));

@@ -18,21 +18,29 @@ TEST_F(SettingsDialogPrefixes, TypingAPrefixAndATypeThenEnterAppendsTheRow) {
   std::vector<HWND> focus;
   std::vector<std::wstring> boxTexts;
   openDialog({
-      [&] { focus.push_back(GetFocus()); },
-      [&] { typeIntoFocus(L"str"); },
-      [&] { pressKey(VK_TAB); },
-      [&] { focus.push_back(GetFocus()); },
-      [&] { typeIntoFocus(L"string"); },
-      [&] { pressKey(VK_RETURN); },
+      [&] {
+        focus.push_back(GetFocus());
+        typeIntoFocus(L"str");
+        pressKey(VK_TAB);
+      },
+      [&] {
+        focus.push_back(GetFocus());
+        typeIntoFocus(L"string");
+        pressKey(VK_RETURN);
+      },
       [&] {
         focus.push_back(GetFocus());
         boxTexts = {textOf(prefixBox()), textOf(typeBox())};
       },
       // A leading space stays; the type takes the proper case, a "." starting no word.
-      [&] { typeIntoFocus(L" obj"); },
-      [&] { pressKey(VK_TAB); },
-      [&] { typeIntoFocus(L"ADODB.RECORDSET"); },
-      [&] { pressKey(VK_RETURN); },
+      [&] {
+        typeIntoFocus(L" obj");
+        pressKey(VK_TAB);
+      },
+      [&] {
+        typeIntoFocus(L"ADODB.RECORDSET");
+        pressKey(VK_RETURN);
+      },
       [&] { pressKey(VK_ESCAPE); },
   });
   EXPECT_EQ(focus, (std::vector<HWND>{prefixBox(), typeBox(), prefixBox()}));
@@ -47,14 +55,16 @@ TEST_F(SettingsDialogPrefixes, AnEntryBoxSelectsItsTextWhenTheFocusComesIn) {
   load();
   std::vector<DWORD> selection(2);
   openDialog({
-      [&] { SetWindowTextW(typeBox(), L"old"); },
-      [&] { pressKey(VK_TAB); },
+      [&] {
+        SetWindowTextW(typeBox(), L"old");
+        pressKey(VK_TAB);
+      },
       [&] {
         SendMessageW(typeBox(), EM_GETSEL, reinterpret_cast<WPARAM>(&selection[0]),
                      reinterpret_cast<LPARAM>(&selection[1]));
+        typeIntoFocus(L"Long");
+        pressKey(VK_ESCAPE);
       },
-      [&] { typeIntoFocus(L"Long"); },
-      [&] { pressKey(VK_ESCAPE); },
   });
   EXPECT_EQ(selection, (std::vector<DWORD>{0, 3}));
   EXPECT_EQ(textOf(typeBox()), L"Long") << "typing replaces the selected text";
@@ -66,14 +76,20 @@ TEST_F(SettingsDialogPrefixes, AddRefusesAMissingPrefixOrTypeWithAMessage) {
   HWND focusAfterNoType = nullptr;
   openDialog({
       [&] { pressKey(VK_RETURN); },
-      [&] { typeIntoFocus(L"   "); },
-      [&] { pressKey(VK_RETURN); },
-      [&] { focusAfterNoPrefix = GetFocus(); },
-      [&] { SetWindowTextW(prefixBox(), L"lng"); },
-      [&] { clickButton(button(L"追加 >>")); },
-      [&] { focusAfterNoType = GetFocus(); },
-      [&] { typeIntoFocus(L"  "); },
-      [&] { pressKey(VK_RETURN); },
+      [&] {
+        typeIntoFocus(L"   ");
+        pressKey(VK_RETURN);
+      },
+      [&] {
+        focusAfterNoPrefix = GetFocus();
+        SetWindowTextW(prefixBox(), L"lng");
+        clickButton(button(L"追加 >>"));
+      },
+      [&] {
+        focusAfterNoType = GetFocus();
+        typeIntoFocus(L"  ");
+        pressKey(VK_RETURN);
+      },
       [&] { pressKey(VK_ESCAPE); },
   });
   EXPECT_EQ(messageTexts(),
@@ -101,25 +117,35 @@ TEST_F(SettingsDialogPrefixes, UpDownAndDeleteWorkOnTheSelectedRow) {
   const auto note = [&] { seen.push_back({listViewRows(list()), selectedListViewRows(list())}); };
   openDialog({
       // Without a selection the three buttons do nothing.
-      [&] { clickButton(button(L"上へ ↑")); },
-      [&] { clickButton(button(L"下へ ↓")); },
-      [&] { clickButton(button(L"<< 削除")); },
-      note,
+      [&] {
+        clickButton(button(L"上へ ↑"));
+        clickButton(button(L"下へ ↓"));
+        clickButton(button(L"<< 削除"));
+        note();
+      },
       // Up on row 3 of 5 exchanges rows 2 and 3; the selection follows the entry.
-      [&] { selectListViewRow(list(), 2); },
-      [&] { clickButton(button(L"上へ ↑")); },
-      note,
-      [&] { selectListViewRow(list(), 0); },
-      [&] { clickButton(button(L"上へ ↑")); },
-      [&] { selectListViewRow(list(), 4); },
-      [&] { clickButton(button(L"下へ ↓")); },
-      note,
-      [&] { selectListViewRow(list(), 3); },
-      [&] { clickButton(button(L"下へ ↓")); },
-      note,
-      [&] { selectListViewRow(list(), 1); },
-      [&] { clickButton(button(L"<< 削除")); },
-      note,
+      [&] {
+        selectListViewRow(list(), 2);
+        clickButton(button(L"上へ ↑"));
+        note();
+      },
+      [&] {
+        selectListViewRow(list(), 0);
+        clickButton(button(L"上へ ↑"));
+        selectListViewRow(list(), 4);
+        clickButton(button(L"下へ ↓"));
+        note();
+      },
+      [&] {
+        selectListViewRow(list(), 3);
+        clickButton(button(L"下へ ↓"));
+        note();
+      },
+      [&] {
+        selectListViewRow(list(), 1);
+        clickButton(button(L"<< 削除"));
+        note();
+      },
       [&] { clickButton(button(L"OK")); },
   });
   ASSERT_EQ(seen.size(), 5u);
