@@ -56,7 +56,7 @@ protected:
         std::wstring(VELMORA_SOURCE_DIR, VELMORA_SOURCE_DIR + sizeof VELMORA_SOURCE_DIR - 1) +
         L"/examples/Velmora.ini");
     ASSERT_TRUE(settings.has_value());
-    folder_->write(L"Velmora.ini", *settings);
+    settings_ = *settings;
     const ProgramRun registered = runCommand(L"regsvr32 /s \"" + dll_ + L"\"", 30000);
     ASSERT_EQ(registered.exitCode, 0u) << registered.output;
     previousList_ = readFile(windowsAddinList());
@@ -73,6 +73,9 @@ protected:
     delete folder_;
     folder_ = nullptr;
   }
+
+  // Each scenario starts from the example settings: the settings dialog's OK rewrites them.
+  void SetUp() override { folder_->write(L"Velmora.ini", settings_); }
 
   // Plays `steps` on the example project with the add-in list of the Windows folder.
   ProgramRun play(const std::string& steps) {
@@ -92,9 +95,14 @@ protected:
     EXPECT_NE(run.output.find("OnDisconnection(ext_dm_HostShutdown) -> 0x00000000"),
               std::string::npos)
         << run.output;
+    // Nothing of the add-in outlives the IDE in the system's global atom table.
+    for (const char* atom : {"VBSHOYKEY1", "VBSHOYKEY2", "VBSHOYKEY3", "VBSHOYKEY4"}) {
+      EXPECT_EQ(GlobalFindAtomA(atom), 0) << atom;
+    }
   }
 
   static inline ScratchFolder* folder_ = nullptr;
+  static inline std::string settings_;
   static inline std::wstring dll_;
   static inline std::optional<std::string> previousList_;
   ScratchFolder scenarioFolder_;
@@ -128,6 +136,59 @@ TEST_F(VelmoraScenarios, HotkeysAreLetGoWhileTheIdeIsInactiveAndTakenBackAfter) 
                     "wait-hotkey Ctrl+Shift+D\n"
                     "key Ctrl+Shift+D\n"
                     "expect-line basMain 19 \"\\tDim strName As String\"\n"));
+}
+
+TEST_F(VelmoraScenarios, PrivatePublicAndStandardModuleDeclarationsGoToModuleLevel) {
+  expectPassed(play("caret clsItem \"strText\"\n"
+                    "key Ctrl+Shift+P\n"
+                    "expect-line clsItem 6 \"Private strText As String\"\n"
+                    "caret frmOrder \"intQty\"\n"
+                    "click \"Public宣言\"\n"
+                    "expect-line frmOrder 2 \"Public intQty As Integer\"\n"
+                    "caret frmOrder \"curTotal\"\n"
+                    "key Ctrl+Shift+B\n"
+                    "wait-window \"標準ﾓｼﾞｭｰﾙ選択\"\n"
+                    "press-button \"OK\"\n"
+                    "answer-message \"OK\" \"宣言する標準ﾓｼﾞｭｰﾙを選択してください\"\n"
+                    "type ListBox:1 \"basTax\"\n"
+                    "enter\n"
+                    "expect-line basTax 9 \"Public curTotal As Currency\"\n"
+                    "caret frmOrder \"curTotal\"\n"
+                    "click \"標準ﾓｼﾞｭｰﾙPublic宣言\"\n"
+                    "wait-window \"標準ﾓｼﾞｭｰﾙ選択\"\n"
+                    "esc\n"
+                    "expect-line basMain 16 \"\"\n"));
+}
+
+TEST_F(VelmoraScenarios, TheSettingsDialogTurnsTheTypeQuestionIntoTheVariantQuestion) {
+  expectPassed(play("click \"設定\"\n"
+                    "wait-window \"ベルモラの設定\"\n"
+                    "press-button \"登録されていない接頭文字の場合はたずねる\"\n"
+                    "press-button \"OK\"\n"
+                    "caret basTax \"dblTax\"\n"
+                    "key Ctrl+Shift+D\n"
+                    "answer-message \"いいえ\" \"Variant型として宣言しますか\"\n"
+                    "expect-line basTax 12 \"    dblTax = lngAmount * TAX_RATE\"\n"
+                    "key Ctrl+Shift+D\n"
+                    "answer-message \"はい\" \"Variant型として宣言しますか\"\n"
+                    "expect-line basTax 12 \"\tDim dblTax\"\n"));
+}
+
+TEST_F(VelmoraScenarios, ANewHotkeyFromTheSettingsDialogWorksAndTheCloseBoxKeepsTheHotkeys) {
+  expectPassed(play("click \"設定\"\n"
+                    "wait-window \"ベルモラの設定\"\n"
+                    "close\n"
+                    "caret basMain \"strName\"\n"
+                    "key Ctrl+Shift+D\n"
+                    "expect-line basMain 19 \"\tDim strName As String\"\n"
+                    "click \"設定\"\n"
+                    "wait-window \"ベルモラの設定\"\n"
+                    "press-button \"Alt\"\n"
+                    "press-button \"OK\"\n"
+                    "wait-hotkey Alt+Ctrl+Shift+D\n"
+                    "caret basMain \"lngLast\"\n"
+                    "key Alt+Ctrl+Shift+D\n"
+                    "expect-line basMain 46 \"\tDim lngLast As Long\"\n"));
 }
 
 } // namespace
