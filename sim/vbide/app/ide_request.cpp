@@ -1,5 +1,6 @@
 #include "sim/vbide/app/ide_request.hpp"
 
+#include "forms/handle_cast.hpp"
 #include "support/error.hpp"
 #include "support/utf.hpp"
 
@@ -33,16 +34,17 @@ void IdeRequest::perform() noexcept {
 }
 
 bool postRequest(HWND window, const std::shared_ptr<IdeRequest>& request) {
+  // The message owns the copy from here on; takeRequest releases it.
   auto* carried = new std::shared_ptr<IdeRequest>(request);
   if (!PostMessageW(window, kIdeRequestMessage, 0, reinterpret_cast<LPARAM>(carried))) {
     delete carried;
     return false;
   }
-  return true;
+  return true; // NOLINT(clang-analyzer-cplusplus.NewDeleteLeaks)
 }
 
 std::shared_ptr<IdeRequest> takeRequest(LPARAM carried) {
-  auto* request = reinterpret_cast<std::shared_ptr<IdeRequest>*>(carried);
+  auto* request = win32::fromInteger<std::shared_ptr<IdeRequest>*>(carried);
   std::shared_ptr<IdeRequest> taken = std::move(*request);
   delete request;
   return taken;

@@ -1,5 +1,6 @@
 #include "sim/vbide/app/ide_window.hpp"
 
+#include "forms/handle_cast.hpp"
 #include "sim/vbide/app/console_log.hpp"
 
 #include <stdexcept>
@@ -82,11 +83,11 @@ void IdeWindow::post(std::function<std::string()> work) {
 
 LRESULT CALLBACK IdeWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    const auto* create = win32::fromInteger<const CREATESTRUCTW*>(lParam);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     static_cast<IdeWindow*>(create->lpCreateParams)->window_ = window;
   }
-  auto* self = reinterpret_cast<IdeWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = win32::fromInteger<IdeWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (self == nullptr) {
     return DefWindowProcW(window, message, wParam, lParam);
   }
@@ -132,7 +133,7 @@ LRESULT IdeWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     break;
   case WM_DRAWITEM:
-    if (toolbar_ && toolbar_->draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
+    if (toolbar_ && toolbar_->draw(*win32::fromInteger<const DRAWITEMSTRUCT*>(lParam))) {
       return TRUE;
     }
     break;

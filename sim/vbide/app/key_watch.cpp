@@ -1,5 +1,7 @@
 #include "sim/vbide/app/key_watch.hpp"
 
+#include "forms/handle_cast.hpp"
+
 namespace velmora::sim::vbide {
 
 namespace {
@@ -43,7 +45,7 @@ bool KeyWatch::wait(DWORD timeout) {
 LRESULT CALLBACK KeyWatch::hook(int code, WPARAM wParam, LPARAM lParam) {
   KeyWatch* watch = instance;
   if (watch != nullptr && code == HC_ACTION && wParam == PM_REMOVE) {
-    const auto* message = reinterpret_cast<const MSG*>(lParam);
+    const auto* message = win32::fromInteger<const MSG*>(lParam);
     const bool release = message->message == WM_KEYUP || message->message == WM_SYSKEYUP;
     const UINT armed = watch->armed_;
     if (release && armed != 0 && message->wParam == armed &&

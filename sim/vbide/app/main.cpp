@@ -51,7 +51,7 @@ std::vector<ScenarioStep> readScenario(const std::wstring& file) {
 ClickOutcome clickAndReport(const std::shared_ptr<CommandBarsModel>& bars,
                             const std::shared_ptr<CommandBarControlModel>& control) {
   logIde("click \"" + toUtf8(control->caption) + "\"");
-  const ClickOutcome outcome = clickControl(bars, control);
+  ClickOutcome outcome = clickControl(bars, control);
   for (const std::u16string& failure : outcome.failures) {
     logIde("the click's event handler failed: " + toUtf8(failure));
   }
@@ -115,6 +115,11 @@ int runIde(const ProgramOptions& options) {
     runner->start();
   }
   loop.run([&window] { window.refresh(); });
+  // The loop can end without the window's quit (a WM_QUIT from elsewhere): the add-ins are
+  // still disconnected as at a shut-down.
+  if (addins.connectedCount() > 0) {
+    addins.shutDown();
+  }
   logIde("the IDE ends");
   if (!runner) {
     return 0;

@@ -1,5 +1,7 @@
 #include "sim/vbide/app/other_application.hpp"
 
+#include "forms/handle_cast.hpp"
+
 namespace velmora::sim::vbide {
 
 namespace {
@@ -32,7 +34,7 @@ void OtherApplication::run(HANDLE ready) {
   windowClass.lpfnWndProc = &OtherApplication::procedure;
   windowClass.hInstance = GetModuleHandleW(nullptr);
   windowClass.lpszClassName = kClassName;
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  windowClass.hbrBackground = win32::fromInteger<HBRUSH>(COLOR_WINDOW + 1);
   RegisterClassW(&windowClass);
   window_ = CreateWindowExW(0, kClassName, L"別のアプリケーション", WS_OVERLAPPEDWINDOW, 40, 40,
                             320, 120, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);

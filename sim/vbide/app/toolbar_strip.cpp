@@ -1,5 +1,7 @@
 #include "sim/vbide/app/toolbar_strip.hpp"
 
+#include "forms/handle_cast.hpp"
+
 #include <commctrl.h>
 #include <string>
 
@@ -90,7 +92,7 @@ bool ToolbarStrip::refresh() {
                           WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | BS_OWNERDRAW |
                               (control->enabled ? 0 : WS_DISABLED),
                           left, top + 1, width, kButtonHeight, parent_,
-                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+                          win32::fromInteger<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
       if (window == nullptr) {
         continue;
       }

@@ -180,9 +180,9 @@ public:
 
   IConnectionPointContainer* container() { return this; }
 
-private:
   ~CommandBarEventsObject() override { std::erase(control_->clickTargets, this); }
 
+private:
   IUnknown* queryOther(REFIID iid) override {
     if (IsEqualIID(iid, IID_IConnectionPointContainer)) {
       DispatchObject::AddRef();

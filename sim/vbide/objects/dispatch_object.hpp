@@ -22,7 +22,9 @@ struct DispatchMember {
 // into what an automation caller expects: AutomationError and velmora::Error (the in-memory
 // IDE's HostError) become DISP_E_EXCEPTION with EXCEPINFO (the object's source, the error's
 // HRESULT as scode and its description), DispatchFault its own HRESULT. No C++ exception leaves
-// a COM method. The object ends with its last Release.
+// a COM method. The object ends with its last Release, which deletes it through its virtual
+// destructor; only Release may, hence the protected one.
+// NOLINTNEXTLINE(cppcoreguidelines-virtual-class-destructor)
 class DispatchObject : public IDispatch {
 public:
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;

@@ -1,5 +1,6 @@
 #include "sim/vbide/scenario/window_search.hpp"
 
+#include "forms/handle_cast.hpp"
 #include "sim/vbide/scenario/poll.hpp"
 
 #include <array>
@@ -11,7 +12,7 @@ namespace velmora::sim::vbide {
 namespace {
 
 BOOL CALLBACK collect(HWND window, LPARAM into) {
-  reinterpret_cast<std::vector<HWND>*>(into)->push_back(window);
+  win32::fromInteger<std::vector<HWND>*>(into)->push_back(window);
   return TRUE;
 }
 

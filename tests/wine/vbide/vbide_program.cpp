@@ -15,7 +15,7 @@ void setDefault(const std::wstring& key, const std::wstring& value, const wchar_
   if (RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &opened,
                       nullptr) == ERROR_SUCCESS) {
     RegSetValueExW(opened, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+                   static_cast<DWORD>(value.size() + 1) * static_cast<DWORD>(sizeof(wchar_t)));
     RegCloseKey(opened);
   }
 }
@@ -53,7 +53,7 @@ ScratchFolder::~ScratchFolder() {
 }
 
 std::wstring ScratchFolder::write(const std::wstring& name, const std::string& bytes) const {
-  const std::wstring file = path_ + name;
+  std::wstring file = path_ + name;
   std::ofstream out(std::filesystem::path(file), std::ios::binary);
   out << bytes;
   return file;

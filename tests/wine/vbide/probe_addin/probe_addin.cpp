@@ -223,6 +223,8 @@ private:
   std::unique_ptr<HotkeyWindow> hotkey_;
 };
 
+// The one class factory, a static object that COM never deletes.
+// NOLINTNEXTLINE(cppcoreguidelines-virtual-class-destructor)
 class Factory final : public IClassFactory {
 public:
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {

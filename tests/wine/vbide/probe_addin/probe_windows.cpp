@@ -9,6 +9,11 @@ constexpr wchar_t kHotkeyClass[] = L"ProbeAddinHotkeys";
 constexpr int kEdit = 100;
 constexpr int kHotkey = 1;
 
+// Message parameters and window data carry handles and pointers as integers.
+template <typename Pointer, typename Integer> Pointer fromInteger(Integer value) {
+  return reinterpret_cast<Pointer>(value); // NOLINT(performance-no-int-to-ptr)
+}
+
 HINSTANCE module() {
   HMODULE self = nullptr;
   GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
@@ -23,7 +28,7 @@ struct DialogState {
 };
 
 LRESULT CALLBACK dialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* state = reinterpret_cast<DialogState*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* state = fromInteger<DialogState*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (message == WM_COMMAND && state != nullptr &&
       (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
     if (LOWORD(wParam) == IDOK) {
@@ -49,7 +54,7 @@ void registerClass(const wchar_t* name, WNDPROC procedure) {
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = module();
   windowClass.lpszClassName = name;
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.hbrBackground = fromInteger<HBRUSH>(COLOR_BTNFACE + 1);
   RegisterClassW(&windowClass);
 }
 
@@ -63,13 +68,14 @@ std::optional<std::wstring> askText() {
                                 nullptr, module(), nullptr);
   DialogState state;
   SetWindowLongPtrW(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&state));
-  HWND edit =
-      CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, 10,
-                      270, 22, dialog, reinterpret_cast<HMENU>(kEdit), module(), nullptr);
+  HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP,
+                              10, 10, 270, 22, dialog,
+                              fromInteger<HMENU>(static_cast<INT_PTR>(kEdit)), module(), nullptr);
   CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 110,
-                  45, 80, 24, dialog, reinterpret_cast<HMENU>(IDOK), module(), nullptr);
+                  45, 80, 24, dialog, fromInteger<HMENU>(static_cast<INT_PTR>(IDOK)), module(),
+                  nullptr);
   CreateWindowExW(0, L"BUTTON", L"キャンセル", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 200, 45, 80, 24,
-                  dialog, reinterpret_cast<HMENU>(IDCANCEL), module(), nullptr);
+                  dialog, fromInteger<HMENU>(static_cast<INT_PTR>(IDCANCEL)), module(), nullptr);
   if (owner != nullptr) {
     EnableWindow(owner, FALSE);
   }
@@ -106,7 +112,7 @@ HotkeyWindow::~HotkeyWindow() {
 }
 
 LRESULT CALLBACK HotkeyWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<HotkeyWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = fromInteger<HotkeyWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (self != nullptr && message == WM_HOTKEY && wParam == kHotkey) {
     self->pressed_();
     return 0;
