@@ -79,6 +79,8 @@ TEST_F(SettingsDialogLoad, BuildsTheHiddenWindowOfTheLayout) {
   const LONG style = GetWindowLongW(window(), GWL_STYLE);
   EXPECT_NE(style & WS_SYSMENU, 0) << "a close box";
   EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
+  EXPECT_NE(SendMessageW(window(), WM_GETICON, ICON_BIG, 0), 0) << "the add-in's icon";
+  EXPECT_NE(SendMessageW(window(), WM_GETICON, ICON_SMALL, 0), 0);
 
   EXPECT_NE(descendant(window(), L"Static", L"ベルモラ Ver 2.10"), nullptr)
       << "the minor number is not padded";
@@ -102,7 +104,7 @@ TEST_F(SettingsDialogLoad, BuildsTheHiddenWindowOfTheLayout) {
   }
 }
 
-TEST_F(SettingsDialogLoad, TheVersionIsBlueBoldItalic) {
+TEST_F(SettingsDialogLoad, TheVersionIsBlueBoldItalicElevenPoints) {
   load();
   HWND version = descendant(window(), L"Static", L"ベルモラ Ver 2.10");
   ASSERT_NE(version, nullptr);
@@ -111,6 +113,10 @@ TEST_F(SettingsDialogLoad, TheVersionIsBlueBoldItalic) {
              &font);
   EXPECT_EQ(font.lfWeight, FW_BOLD);
   EXPECT_TRUE(font.lfItalic);
+  HDC screen = GetDC(nullptr);
+  EXPECT_EQ(font.lfHeight, -MulDiv(1125, GetDeviceCaps(screen, LOGPIXELSY), 7200))
+      << "11.25 points";
+  ReleaseDC(nullptr, screen);
   // The colour the form hands the label for painting its text.
   HDC dc = CreateCompatibleDC(nullptr);
   SendMessageW(window(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
