@@ -80,6 +80,26 @@ void expectToolbarStep(const ScenarioStep& step, ScenarioContext& context) {
   });
 }
 
+void expectTooltipStep(const ScenarioStep& step, ScenarioContext& context) {
+  const std::u16string caption = fromUtf8(step.arguments[0]);
+  const std::u16string wanted = fromUtf8(step.arguments[1]);
+  std::shared_ptr<VbeWorld> world = context.world;
+  context.ide.call([world, caption, wanted] {
+    for (const auto& bar : world->bars->bars()) {
+      for (const auto& control : bar->controls) {
+        if (control->caption == caption) {
+          if (control->tooltipText != wanted) {
+            throw StepFailure("the tooltip of \"" + toUtf8(caption) + "\" is \"" +
+                              toUtf8(control->tooltipText) + "\"");
+          }
+          return std::string();
+        }
+      }
+    }
+    throw StepFailure("no button \"" + toUtf8(caption) + "\"");
+  });
+}
+
 void quitStep(const ScenarioStep& /*step*/, ScenarioContext& context) {
   context.quitRequested = true;
 }

@@ -98,8 +98,9 @@ void deactivateStep(const ScenarioStep& /*step*/, ScenarioContext& context) {
   context.ide.flushSent();
 }
 
-void waitHotkeyStep(const ScenarioStep& step, ScenarioContext& context) {
-  const KeyChord chord = chordOf(step.arguments[0]);
+namespace {
+
+UINT hotkeyModifiers(const KeyChord& chord) {
   UINT modifiers = MOD_NOREPEAT;
   for (const WORD modifier : chord.modifiers) {
     modifiers |= modifier == VK_CONTROL ? MOD_CONTROL
@@ -107,6 +108,34 @@ void waitHotkeyStep(const ScenarioStep& step, ScenarioContext& context) {
                  : modifier == VK_MENU  ? MOD_ALT
                                         : MOD_WIN;
   }
+  return modifiers;
+}
+
+// The identifier under which the scenario itself holds a combination, as another program would.
+int heldHotkeyId(const KeyChord& chord) {
+  return 0xBE00 + static_cast<int>(chord.key);
+}
+
+} // namespace
+
+void holdHotkeyStep(const ScenarioStep& step, ScenarioContext& /*context*/) {
+  const KeyChord chord = chordOf(step.arguments[0]);
+  if (!RegisterHotKey(nullptr, heldHotkeyId(chord), hotkeyModifiers(chord), chord.key)) {
+    throw StepFailure(step.arguments[0] + " is held already (error " +
+                      std::to_string(GetLastError()) + ")");
+  }
+}
+
+void releaseHotkeyStep(const ScenarioStep& step, ScenarioContext& /*context*/) {
+  const KeyChord chord = chordOf(step.arguments[0]);
+  if (!UnregisterHotKey(nullptr, heldHotkeyId(chord))) {
+    throw StepFailure(step.arguments[0] + " is not held by the scenario");
+  }
+}
+
+void waitHotkeyStep(const ScenarioStep& step, ScenarioContext& context) {
+  const KeyChord chord = chordOf(step.arguments[0]);
+  const UINT modifiers = hotkeyModifiers(chord);
   // Someone holds the combination once this thread cannot register it. The probe holds it for
   // an instant when it is free; an add-in registering it then fails once and tries again.
   constexpr int kProbe = 0xBF00;

@@ -5,7 +5,7 @@
 namespace velmora::sim::vbide {
 
 const StepCommand* findCommand(std::string_view name) {
-  static constexpr std::array<StepCommand, 21> commands = {{
+  static constexpr std::array<StepCommand, 24> commands = {{
       {"open", 1, 1, &openStep},
       {"caret", 2, 3, &caretStep},
       {"dump", 1, 1, &dumpStep},
@@ -27,6 +27,9 @@ const StepCommand* findCommand(std::string_view name) {
       {"deactivate", 0, 0, &deactivateStep},
       {"wait-hotkey", 1, 1, &waitHotkeyStep},
       {"screenshot", 1, 1, &screenshotStep},
+      {"expect-tooltip", 2, 2, &expectTooltipStep},
+      {"hold-hotkey", 1, 1, &holdHotkeyStep},
+      {"release-hotkey", 1, 1, &releaseHotkeyStep},
   }};
   for (const StepCommand& command : commands) {
     if (name == command.name) {

@@ -30,6 +30,7 @@ void connectStep(const ScenarioStep& step, ScenarioContext& context);
 void disconnectStep(const ScenarioStep& step, ScenarioContext& context);
 void quitStep(const ScenarioStep& step, ScenarioContext& context);
 void expectToolbarStep(const ScenarioStep& step, ScenarioContext& context);
+void expectTooltipStep(const ScenarioStep& step, ScenarioContext& context);
 
 void waitWindowStep(const ScenarioStep& step, ScenarioContext& context);
 void typeStep(const ScenarioStep& step, ScenarioContext& context);
@@ -43,6 +44,8 @@ void escStep(const ScenarioStep& step, ScenarioContext& context);
 void activateStep(const ScenarioStep& step, ScenarioContext& context);
 void deactivateStep(const ScenarioStep& step, ScenarioContext& context);
 void waitHotkeyStep(const ScenarioStep& step, ScenarioContext& context);
+void holdHotkeyStep(const ScenarioStep& step, ScenarioContext& context);
+void releaseHotkeyStep(const ScenarioStep& step, ScenarioContext& context);
 
 void screenshotStep(const ScenarioStep& step, ScenarioContext& context);
 

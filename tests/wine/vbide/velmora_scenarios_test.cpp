@@ -191,5 +191,51 @@ TEST_F(VelmoraScenarios, ANewHotkeyFromTheSettingsDialogWorksAndTheCloseBoxKeeps
                     "expect-line basMain 46 \"\tDim lngLast As Long\"\n"));
 }
 
+TEST_F(VelmoraScenarios, TheSettingsDialogEditsTheTableAndAHotkeyAndTheTooltipFollows) {
+  expectPassed(play("expect-tooltip \"Dim宣言\" \"Dim宣言(Ctrl+Shift+D)\"\n"
+                    "click \"設定\"\n"
+                    "wait-window \"ベルモラの設定\"\n"
+                    "type Edit:1 \"dbl\"\n"
+                    "type Edit:2 \"double\"\n"
+                    "press-button \"追加 >>\"\n"
+                    "press-button \"Alt\"\n"
+                    "press-button \"OK\"\n"
+                    "expect-tooltip \"Dim宣言\" \"Dim宣言(Alt+Ctrl+Shift+D)\"\n"
+                    "expect-tooltip \"Private宣言\" \"Private宣言(Ctrl+Shift+P)\"\n"
+                    "wait-hotkey Alt+Ctrl+Shift+D\n"
+                    "caret basTax \"dblTax\"\n"
+                    "key Alt+Ctrl+Shift+D\n"
+                    "expect-line basTax 12 \"\\tDim dblTax As Double\"\n"));
+}
+
+TEST_F(VelmoraScenarios, ACommentIsAskedOnceTheOptionIsOnAndItsCancelKeepsTheDeclaration) {
+  expectPassed(play("click \"設定\"\n"
+                    "wait-window \"ベルモラの設定\"\n"
+                    "press-button \"ｺﾒﾝﾄを問い合わせる\"\n"
+                    "press-button \"OK\"\n"
+                    "caret basMain \"strName\"\n"
+                    "key Ctrl+Shift+D\n"
+                    "wait-window \"ベルモラ－ｺﾒﾝﾄ問い合わせ\"\n"
+                    "type 1 \"  店名 \"\n"
+                    "enter\n"
+                    "expect-line basMain 19 \"\\tDim strName As String\\t'店名\"\n"
+                    "caret clsItem \"strText\"\n"
+                    "click \"Private宣言\"\n"
+                    "wait-window \"ベルモラ－ｺﾒﾝﾄ問い合わせ\"\n"
+                    "esc\n"
+                    "expect-line clsItem 6 \"Private strText As String\"\n"));
+}
+
+TEST_F(VelmoraScenarios, AHotkeyHeldByAnotherProgramAtActivationIsReportedOnce) {
+  expectPassed(play("deactivate\n"
+                    "hold-hotkey Ctrl+Shift+P\n"
+                    "activate\n"
+                    "answer-message \"OK\" \"ホットキーの設定に失敗しました。\"\n"
+                    "release-hotkey Ctrl+Shift+P\n"
+                    "caret basMain \"strName\"\n"
+                    "key Ctrl+Shift+D\n"
+                    "expect-line basMain 19 \"\\tDim strName As String\"\n"));
+}
+
 } // namespace
 } // namespace velmora::test
