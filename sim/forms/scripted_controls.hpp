@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ports/controls.hpp"
-#include "ports/form_spec.hpp"
+#include "ports/form_layout.hpp"
 
 #include <functional>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ports/form.hpp"
-#include "ports/form_spec.hpp"
+#include "ports/form_layout.hpp"
 #include "sim/forms/scripted_controls.hpp"
 
 #include <map>

@@ -1,6 +1,6 @@
 #include "engine/bas_select_dialog.hpp"
 
-#include "ports/control_specs.hpp"
+#include "ports/control_layouts.hpp"
 
 namespace velmora::BasSelectDialog {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/engine_state.hpp"
-#include "ports/form_spec.hpp"
+#include "ports/form_layout.hpp"
 #include "ports/forms_toolkit.hpp"
 #include "settings/options.hpp"
 

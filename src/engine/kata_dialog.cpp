@@ -1,6 +1,6 @@
 #include "engine/kata_dialog.hpp"
 
-#include "ports/control_specs.hpp"
+#include "ports/control_layouts.hpp"
 #include "support/text.hpp"
 
 namespace velmora::KataDialog {

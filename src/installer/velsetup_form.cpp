@@ -1,6 +1,6 @@
 #include "installer/velsetup_form.hpp"
 
-#include "ports/control_specs.hpp"
+#include "ports/control_layouts.hpp"
 
 namespace velmora {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ports/bitmap.hpp"
-#include "ports/form_spec.hpp"
+#include "ports/form_layout.hpp"
 
 #include <cstdint>
 #include <functional>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ports/form.hpp"
-#include "ports/form_spec.hpp"
+#include "ports/form_layout.hpp"
 #include "ports/message_box.hpp"
 
 #include <memory>

@@ -2,7 +2,7 @@
 
 #include "hotkey/hot_key.hpp"
 #include "hotkey/hot_key_retry.hpp"
-#include "ports/control_specs.hpp"
+#include "ports/control_layouts.hpp"
 
 #include <array>
 #include <utility>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ports/form_spec.hpp"
+#include "ports/form_layout.hpp"
 #include "settings/settings_faces.hpp"
 
 #include <string_view>

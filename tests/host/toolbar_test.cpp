@@ -1,5 +1,5 @@
 #include "host/toolbar.hpp"
-#include "ports/control_specs.hpp"
+#include "ports/control_layouts.hpp"
 #include "sim/commandbars/memory_command_bars.hpp"
 #include "sim/forms/scripted_toolkit.hpp"
 #include "sim/ide/memory_vbe.hpp"

@@ -3,7 +3,7 @@
 #include "forms/form_control.hpp"
 #include "forms/handle_cast.hpp"
 #include "forms/win32_forms_toolkit.hpp"
-#include "ports/control_specs.hpp"
+#include "ports/control_layouts.hpp"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "forms/form_fonts.hpp"
-#include "ports/form_spec.hpp"
+#include "ports/form_layout.hpp"
 
 #include <windows.h>
 

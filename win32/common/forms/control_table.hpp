@@ -1,7 +1,7 @@
 #pragma once
 
 #include "forms/form_control.hpp"
-#include "ports/form_spec.hpp"
+#include "ports/form_layout.hpp"
 
 #include <memory>
 #include <string>

@@ -2,7 +2,7 @@
 
 #include "forms/gdi_handles.hpp"
 #include "forms/screen_scale.hpp"
-#include "ports/form_spec.hpp"
+#include "ports/form_layout.hpp"
 
 #include <optional>
 #include <utility>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "forms/screen_scale.hpp"
-#include "ports/form_spec.hpp"
+#include "ports/form_layout.hpp"
 
 #include <vector>
 #include <windows.h>
