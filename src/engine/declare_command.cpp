@@ -70,7 +70,7 @@ bool declareDim(DeclareContext& context, const WordUnderCaret& at, const std::u1
     say(context, kNoProcedure, kVelmoraTitle);
     return false;
   }
-  const std::int32_t line = FindDimInsertLine(*module, procedure);
+  const std::int32_t line = FindDimInsertLine(*module, procedure, kind);
   const std::u16string suffix = AskCommentSuffix(context);
   module->insertLines(line, std::u16string(1, kTab) + u"Dim " + body + suffix);
   return true;

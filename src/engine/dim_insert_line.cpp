@@ -4,8 +4,9 @@
 
 namespace velmora {
 
-std::int32_t FindDimInsertLine(CodeModule& module, const std::u16string& name) {
-  std::int32_t header = module.procBodyLine(name, ProcKind::Procedure);
+std::int32_t FindDimInsertLine(CodeModule& module, const std::u16string& name, ProcKind kind) {
+  // The host knows a property procedure only by its own kind (Get, Let or Set).
+  std::int32_t header = module.procBodyLine(name, kind);
   while (isContinuedLine(module.lines(header, 1))) {
     ++header;
   }

@@ -9,7 +9,8 @@ struct WordDelimiters {
   std::u16string characters;
 };
 
-// Fills the list: space ! ( ) = ^ ~ \ | ; : + * - / , . < > ? and the tab, in this order.
+// Fills the list: space ! ( ) = ^ ~ \ | ; : + * - / , . < > ? , the tab and the ideographic
+// space, in this order.
 void BuildWordDelimiters(WordDelimiters& delimiters);
 
 } // namespace velmora

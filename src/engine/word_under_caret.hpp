@@ -17,16 +17,11 @@ struct WordUnderCaret {
   std::u16string word;
 };
 
-// True for a word that can be declared: it starts with a letter (or any non-ASCII character),
-// holds no quote or apostrophe, and a type-declaration character ($ % & @) only at its end.
-bool isDeclarableName(std::u16string_view word);
-
-// True when column `column` of the line lies inside a string literal or a trailing comment.
-bool isInStringOrComment(std::u16string_view line, std::int32_t column);
-
 // The first step of a declaration: the name at the caret of the active code pane. Ends the
 // command (nothing returned) silently without a pane, and with the not-on-a-variable message
-// on a comment line or where no name touches the caret.
+// where no variable name touches the caret: a comment line, no word, a word that is no name or
+// a reserved one, a member after "." or "!", a word inside a string or a comment (read over the
+// whole logical line), or a word on a conditional-compilation line.
 std::optional<WordUnderCaret> takeWordUnderCaret(DeclareContext& context);
 
 } // namespace velmora

@@ -1,7 +1,10 @@
+#include "engine/code_context.hpp"
+#include "engine/declarable_name.hpp"
 #include "engine/word_at_column.hpp"
-#include "engine/word_under_caret.hpp"
 
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace velmora {
 namespace {
@@ -70,6 +73,16 @@ TEST_F(WordAtColumnTest, JapaneseIdentifiersAreSingleWords) {
   EXPECT_EQ(word(u"  合計金額 = 0", 5), u"合計金額");
 }
 
+TEST_F(WordAtColumnTest, IdeographicSpaceIsADelimiter) {
+  EXPECT_EQ(delimiters_.characters.size(), 22U);
+  EXPECT_EQ(delimiters_.characters.substr(20), u"\t\u3000");
+  const auto found = at(u"\u3000strName\u3000= 1", 3);
+  EXPECT_EQ(found.word, u"strName");
+  EXPECT_EQ(found.startColumn, 2);
+  EXPECT_EQ(word(u"x =\u3000\u3000y", 4), u"");
+  EXPECT_EQ(word(u"合計\u3000金額", 2), u"合計");
+}
+
 TEST(DeclarableName, RefusesWhatIsNotAName) {
   EXPECT_TRUE(isDeclarableName(u"strName"));
   EXPECT_TRUE(isDeclarableName(u"strName$"));
@@ -84,15 +97,55 @@ TEST(DeclarableName, RefusesWhatIsNotAName) {
   EXPECT_FALSE(isDeclarableName(u""));
 }
 
+TEST(DeclarableName, RefusesReservedWordsInAnyCase) {
+  for (const std::u16string_view word :
+       {u"If", u"then", u"END", u"Set", u"Me", u"Nothing", u"String", u"string$", u"Date$",
+        u"WithEvents", u"Rem", u"Attribute", u"Debug", u"AddressOf", u"EndIf", u"DefVar"}) {
+    EXPECT_FALSE(isDeclarableName(word)) << std::string(word.begin(), word.end());
+  }
+  // Built-in functions and names that merely start like a keyword are names.
+  for (const std::u16string_view word :
+       {u"Len", u"Mid", u"Ending", u"Iff", u"Sets", u"strEnd", u"Property", u"Step"}) {
+    EXPECT_TRUE(isDeclarableName(word)) << std::string(word.begin(), word.end());
+  }
+}
+
+// The caret's line is the last of the lines given; the ones above continue onto it.
+bool inStringOrComment(std::vector<std::u16string> lines, std::int32_t column) {
+  return isInStringOrComment(lines, column);
+}
+
 TEST(StringOrComment, FollowsQuotesAndTheApostrophe) {
-  const std::u16string_view line = u"x = \"a \"\"b\"\" c\" & y ' z";
-  EXPECT_FALSE(isInStringOrComment(line, 1));
-  EXPECT_TRUE(isInStringOrComment(line, 6));   // a
-  EXPECT_TRUE(isInStringOrComment(line, 10));  // b, inside doubled quotes
-  EXPECT_TRUE(isInStringOrComment(line, 14));  // c
-  EXPECT_FALSE(isInStringOrComment(line, 19)); // y
-  EXPECT_TRUE(isInStringOrComment(line, 23));  // z
-  EXPECT_FALSE(isInStringOrComment(u"s = \"it's\" & t", 15));
+  const std::u16string line = u"x = \"a \"\"b\"\" c\" & y ' z";
+  EXPECT_FALSE(inStringOrComment({line}, 1));
+  EXPECT_TRUE(inStringOrComment({line}, 6));   // a
+  EXPECT_TRUE(inStringOrComment({line}, 10));  // b, inside doubled quotes
+  EXPECT_TRUE(inStringOrComment({line}, 14));  // c
+  EXPECT_FALSE(inStringOrComment({line}, 19)); // y
+  EXPECT_TRUE(inStringOrComment({line}, 23));  // z
+  EXPECT_FALSE(inStringOrComment({u"s = \"it's\" & t"}, 15));
+}
+
+TEST(StringOrComment, RemWhereAStatementStarts) {
+  EXPECT_TRUE(inStringOrComment({u"Rem strA = 1"}, 5));
+  EXPECT_TRUE(inStringOrComment({u"    rem strA"}, 9));
+  EXPECT_TRUE(inStringOrComment({u"x = 1: Rem strA"}, 12));
+  EXPECT_TRUE(inStringOrComment({u"100 Rem strA"}, 9));
+  EXPECT_TRUE(inStringOrComment({u"If x Then Rem strA"}, 15));
+  EXPECT_FALSE(inStringOrComment({u"Remark = strA"}, 10));
+  EXPECT_FALSE(inStringOrComment({u"x = Rem + strA"}, 11)); // not where a statement starts
+}
+
+TEST(StringOrComment, ReadsTheWholeLogicalLine) {
+  // A comment continued with " _" runs on: the next line is comment text.
+  EXPECT_TRUE(inStringOrComment({u"' strOld = 1 _", u"    strNew = 2"}, 5));
+  EXPECT_TRUE(inStringOrComment({u"x = 1 ' old _", u"  code _", u"  strA = 2"}, 3));
+  EXPECT_TRUE(inStringOrComment({u"Rem old _", u"strA = 2"}, 1));
+  // Code continued onto the line is code; a string ends with its line.
+  EXPECT_FALSE(inStringOrComment({u"x = \"a\" & _", u"    strA"}, 5));
+  EXPECT_TRUE(inStringOrComment({u"x = f(a, _", u"      \"strA\")"}, 8));
+  // Rem only where the logical line starts, not where a continuation line starts.
+  EXPECT_FALSE(inStringOrComment({u"x = a + _", u"Rem + strA"}, 7));
 }
 
 } // namespace
