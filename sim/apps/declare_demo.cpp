@@ -63,7 +63,7 @@ bool findUse(sim::MemoryCodeModule& module, const std::u16string& name, std::int
 
 int run(const std::filesystem::path& vbp, const std::filesystem::path& settingsDirectory) {
   const auto codec = std::make_shared<sim::IconvAnsiCodec>();
-  auto loaded = sim::loadVbp(vbp, codec);
+  auto loaded = sim::loadVbp(vbp, {codec, u"932"});
   sim::MemoryVbe vbe(loaded.project);
 
   SettingsFile settings(fromUtf8(settingsDirectory.string()), *codec);
@@ -81,10 +81,10 @@ int run(const std::filesystem::path& vbp, const std::filesystem::path& settingsD
   DeclareContext context{&vbe, prefixes, options, state, forms, pump};
 
   const std::vector<Request> requests = {
-      {u"basMain", u"strName", u"Dim"},
-      {u"basMain", u"lngTotal", u"Dim"},
-      {u"basMain", u"intCount", u"Private"},
-      {u"frmOrder", u"curTotal", u"Bas"},
+      {u"basMain", u"strName", u"Dim"},      {u"basMain", u"lngTotal", u"Dim"},
+      {u"basMain", u"intCount", u"Private"}, {u"frmOrder", u"curTotal", u"Bas"},
+      {u"clsCustomer", u"lngGold", u"Dim"}, // in a Property Get
+      {u"ctlPrice", u"strShown", u"Dim"},   // in a user control's Property Let
   };
   std::vector<std::u16string> touched;
   std::vector<std::vector<std::u16string>> before;

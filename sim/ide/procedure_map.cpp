@@ -56,9 +56,19 @@ std::optional<Header> headerOf(const Statement& statement) {
 
 bool endsProcedure(const Statement& statement) {
   const std::vector<Token>& tokens = statement.tokens;
-  return isWord(tokens, 0, u"End") &&
-         (isWord(tokens, 1, u"Sub") || isWord(tokens, 1, u"Function") ||
-          isWord(tokens, 1, u"Property"));
+  // A line number may stand in front of it.
+  const std::size_t i = !tokens.empty() && tokens[0].kind == TokenKind::Number ? 1 : 0;
+  return isWord(tokens, i, u"End") &&
+         (isWord(tokens, i + 1, u"Sub") || isWord(tokens, i + 1, u"Function") ||
+          isWord(tokens, i + 1, u"Property"));
+}
+
+// A conditional-compilation line: #If, #ElseIf, #Else, #End If, #Const.
+bool isDirective(const Statement& statement) {
+  const std::vector<Token>& tokens = statement.tokens;
+  return tokens.size() >= 2 && tokens[0].kind == TokenKind::Symbol && tokens[0].text == u"#" &&
+         (isWord(tokens, 1, u"If") || isWord(tokens, 1, u"ElseIf") || isWord(tokens, 1, u"Else") ||
+          isWord(tokens, 1, u"End") || isWord(tokens, 1, u"Const"));
 }
 
 } // namespace
@@ -83,6 +93,8 @@ ProcedureMap ProcedureMap::scan(const std::vector<std::u16string>& lines) {
     } else if (inProcedure && endsProcedure(statement)) {
       map.procedures_.back().endLine = statement.lastLine;
       inProcedure = false;
+    } else if (!inProcedure && !map.procedures_.empty() && isDirective(statement)) {
+      continue; // between two procedures it belongs to the following one, as a comment does
     }
     lastCodeLine = statement.lastLine;
   }

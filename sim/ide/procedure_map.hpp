@@ -31,7 +31,9 @@ struct Procedure {
 // Property Get|Let|Set name; it runs up to the next End Sub, End Function or End Property
 // statement. The declarations section ends with its last statement that is neither blank nor
 // a comment; the lines between that one and the first header belong to the first procedure.
-// A procedure left without an End runs up to its last statement before the next header.
+// Between two procedures, conditional-compilation lines (#If, #ElseIf, #Else, #End If,
+// #Const) belong to the following procedure as blank and comment lines do. A procedure left
+// without an End runs up to its last statement before the next header.
 class ProcedureMap {
 public:
   static ProcedureMap scan(const std::vector<std::u16string>& lines);

@@ -6,7 +6,9 @@ namespace velmora::sim {
 
 void LoadedProject::save() const {
   for (const LoadedComponent& loaded : components) {
-    loaded.source->save(loaded.file);
+    if (loaded.source->edited()) {
+      loaded.source->save(loaded.file);
+    }
   }
 }
 
@@ -17,7 +19,7 @@ void LoadedProject::saveInto(const std::filesystem::path& directory) const {
 }
 
 LoadedProject loadProject(const std::vector<std::filesystem::path>& files,
-                          std::shared_ptr<const AnsiCodec> ansi) {
+                          const AnsiCodePage& ansi) {
   LoadedProject loaded;
   loaded.project = std::make_shared<MemoryVbProject>();
   for (const std::filesystem::path& file : files) {
@@ -30,9 +32,9 @@ LoadedProject loadProject(const std::vector<std::filesystem::path>& files,
   return loaded;
 }
 
-LoadedProject loadVbp(const std::filesystem::path& vbp, std::shared_ptr<const AnsiCodec> ansi) {
+LoadedProject loadVbp(const std::filesystem::path& vbp, const AnsiCodePage& ansi) {
   const VbpFile project = readVbp(vbp, ansi);
-  LoadedProject loaded = loadProject(project.files, std::move(ansi));
+  LoadedProject loaded = loadProject(project.files, ansi);
   loaded.name = project.name;
   return loaded;
 }

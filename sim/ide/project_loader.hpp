@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ports/ansi_codec.hpp"
+#include "sim/ide/ansi_code_page.hpp"
 #include "sim/ide/memory_vb_project.hpp"
 #include "sim/ide/source_binding.hpp"
 
@@ -24,18 +24,19 @@ struct LoadedProject {
   std::shared_ptr<MemoryVbProject> project;
   std::vector<LoadedComponent> components; // in project order
 
-  // Writes every component back to its file.
+  // Writes back to its file every component whose code was changed; the others stay untouched.
   void save() const;
-  // Writes every component to a file of the same name in `directory`.
+  // Writes every component to a file of the same name in `directory` (an unchanged one as the
+  // bytes it was read from).
   void saveInto(const std::filesystem::path& directory) const;
 };
 
 // One component per file, in the order given. Raises Error for a file that cannot be read,
-// an extension that is no module's, or two components of one name.
+// an extension that is no module's, a file in neither UTF-8 nor (exactly) the ANSI code page,
+// or two components of one name.
 LoadedProject loadProject(const std::vector<std::filesystem::path>& files,
-                          std::shared_ptr<const AnsiCodec> ansi = nullptr);
+                          const AnsiCodePage& ansi = {});
 // The module files of a project file, in the order it lists them.
-LoadedProject loadVbp(const std::filesystem::path& vbp,
-                      std::shared_ptr<const AnsiCodec> ansi = nullptr);
+LoadedProject loadVbp(const std::filesystem::path& vbp, const AnsiCodePage& ansi = {});
 
 } // namespace velmora::sim

@@ -17,7 +17,7 @@ SourceBinding::SourceBinding(SourceText source)
 }
 
 std::string SourceBinding::render() const {
-  return renderSource(source_, module_->lineTexts());
+  return edited_ ? renderSource(source_, module_->lineTexts()) : source_.original;
 }
 
 void SourceBinding::save(const std::filesystem::path& file) const {
@@ -25,6 +25,7 @@ void SourceBinding::save(const std::filesystem::path& file) const {
 }
 
 void SourceBinding::linesInserted(std::int32_t line, std::int32_t count) {
+  edited_ = true;
   // A hidden line follows its code line down; one above the insertion stays where it is.
   for (HiddenLine& hidden : source_.hiddenLines) {
     if (hidden.afterLine >= line) {

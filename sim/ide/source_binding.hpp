@@ -21,7 +21,10 @@ public:
 
   const std::shared_ptr<MemoryCodeModule>& module() const { return module_; }
   const SourceText& source() const { return source_; }
-  // The file as it stands now: the header, then the module's lines and the hidden lines.
+  // Whether the module's code was changed since the file was read.
+  bool edited() const { return edited_; }
+  // The file as it stands now: the bytes it was read from while the code is unchanged; else
+  // the header, then the module's lines and the hidden lines.
   std::string render() const;
   void save(const std::filesystem::path& file) const;
 
@@ -30,6 +33,7 @@ public:
 private:
   SourceText source_;
   std::shared_ptr<MemoryCodeModule> module_;
+  bool edited_ = false;
 };
 
 } // namespace velmora::sim

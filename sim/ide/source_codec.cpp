@@ -15,15 +15,19 @@ bool isUtf8(std::string_view bytes) {
 
 } // namespace
 
-SourceCodec SourceCodec::detect(std::string_view bytes, std::shared_ptr<const AnsiCodec> ansi,
+SourceCodec SourceCodec::detect(std::string_view bytes, const AnsiCodePage& ansi,
                                 std::u16string_view fileName) {
   if (isUtf8(bytes)) {
     return {SourceEncoding::Utf8, nullptr};
   }
-  if (!ansi) {
+  if (!ansi.codec) {
     throw Error(u"UTF-8 ではないファイルは読み込めません: " + std::u16string(fileName));
   }
-  return {SourceEncoding::Ansi, std::move(ansi)};
+  if (ansi.codec->encode(ansi.codec->decode(bytes)) != bytes) {
+    throw Error(u"コード ページ " + ansi.name +
+                u" で読み書きすると内容が変わるファイルは開けません: " + std::u16string(fileName));
+  }
+  return {SourceEncoding::Ansi, ansi.codec};
 }
 
 std::u16string SourceCodec::decode(std::string_view bytes) const {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ports/ansi_codec.hpp"
+#include "sim/ide/ansi_code_page.hpp"
 
 #include <memory>
 #include <string>
@@ -17,10 +17,11 @@ public:
   // UTF-8.
   SourceCodec() : SourceCodec(SourceEncoding::Utf8, nullptr) {}
 
-  // Chooses the encoding of `bytes` (a whole file, without its byte order mark). Raises
-  // Error when they are not UTF-8 and there is no ANSI codec: decoding them as UTF-8 would
-  // replace characters and writing the file back would lose them.
-  static SourceCodec detect(std::string_view bytes, std::shared_ptr<const AnsiCodec> ansi,
+  // Chooses the encoding of `bytes` (a whole file, without its byte order mark). Raises Error,
+  // naming `fileName` (and the code page), when they are not UTF-8 and there is no ANSI codec,
+  // or when they do not come back byte for byte from the code page's text: reading them would
+  // replace characters, and writing the file back would lose them.
+  static SourceCodec detect(std::string_view bytes, const AnsiCodePage& ansi,
                             std::u16string_view fileName);
 
   SourceEncoding encoding() const { return encoding_; }

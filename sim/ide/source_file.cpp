@@ -1,6 +1,5 @@
 #include "sim/ide/source_file.hpp"
 
-#include "host/vb_component.hpp"
 #include "sim/ide/file_bytes.hpp"
 #include "sim/ide/vb_names.hpp"
 #include "support/error.hpp"
@@ -150,6 +149,18 @@ std::u16string componentNameIn(const std::vector<std::u16string>& lines, std::si
   return {};
 }
 
+// The block of an MDI form: `Begin VB.MDIForm name`.
+bool isMdiForm(const std::vector<std::u16string>& lines, std::size_t header) {
+  for (std::size_t i = 0; i < header; ++i) {
+    HeaderCursor cursor(lines[i]);
+    if (sameVbName(cursor.word(), u"Begin")) {
+      return sameVbName(cursor.word(), u"VB") && cursor.symbol(u'.') &&
+             sameVbName(cursor.word(), u"MDIForm");
+    }
+  }
+  return false;
+}
+
 std::string firstLineBreak(const std::vector<RawLine>& lines, std::size_t from, std::size_t to) {
   for (std::size_t i = from; i < to; ++i) {
     if (!lines[i].lineBreak.empty()) {
@@ -167,27 +178,28 @@ bool endsWithLineBreak(std::string_view bytes) {
 
 std::int32_t componentTypeOf(const std::filesystem::path& file) {
   const std::u16string extension = nameOf(file.extension());
-  if (sameVbName(extension, u".bas")) {
-    return static_cast<std::int32_t>(ComponentType::StdModule);
-  }
-  if (sameVbName(extension, u".cls")) {
-    return static_cast<std::int32_t>(ComponentType::ClassModule);
-  }
-  if (sameVbName(extension, u".frm")) {
-    return static_cast<std::int32_t>(ComponentType::Form);
+  const std::pair<std::u16string_view, std::int32_t> kinds[] = {
+      {u".bas", kStdModuleKind},    {u".cls", kClassModuleKind}, {u".frm", kFormKind},
+      {u".pag", kPropertyPageKind}, {u".ctl", kUserControlKind}, {u".dob", kUserDocumentKind},
+  };
+  for (const auto& [known, kind] : kinds) {
+    if (sameVbName(extension, known)) {
+      return kind;
+    }
   }
   throw Error(u"モジュールのファイルではありません: " + nameOf(file));
 }
 
-SourceText parseSource(std::string_view bytes, std::int32_t type, std::u16string_view fallbackName,
-                       std::shared_ptr<const AnsiCodec> ansi) {
+SourceText parseSource(std::string_view bytes, std::int32_t type, std::u16string_view fileName,
+                       const AnsiCodePage& ansi) {
   SourceText source;
   source.type = type;
+  source.original = bytes;
   source.byteOrderMark = bytes.starts_with(kByteOrderMark);
   if (source.byteOrderMark) {
     bytes.remove_prefix(kByteOrderMark.size());
   }
-  source.codec = SourceCodec::detect(bytes, std::move(ansi), fallbackName);
+  source.codec = SourceCodec::detect(bytes, ansi, fileName);
 
   const std::vector<RawLine> raw = splitRawLines(bytes);
   std::vector<std::u16string> decoded;
@@ -201,7 +213,10 @@ SourceText parseSource(std::string_view bytes, std::int32_t type, std::u16string
     source.header.append(raw[i].content).append(raw[i].lineBreak);
   }
   const std::u16string name = componentNameIn(decoded, header);
-  source.name = name.empty() ? std::u16string(fallbackName) : name;
+  source.name = name.empty() ? nameOf(pathOf(fileName).stem()) : name;
+  if (type == kFormKind && isMdiForm(decoded, header)) {
+    source.type = kMdiFormKind;
+  }
 
   // The code part's first line break, else the header's.
   source.lineBreak = firstLineBreak(raw, header, raw.size());
@@ -257,10 +272,9 @@ std::string renderSource(const SourceText& source, const std::vector<std::u16str
   return out;
 }
 
-SourceText readSourceFile(const std::filesystem::path& file,
-                          std::shared_ptr<const AnsiCodec> ansi) {
+SourceText readSourceFile(const std::filesystem::path& file, const AnsiCodePage& ansi) {
   const std::int32_t type = componentTypeOf(file);
-  return parseSource(readFileBytes(file), type, nameOf(file.stem()), std::move(ansi));
+  return parseSource(readFileBytes(file), type, nameOf(file.filename()), ansi);
 }
 
 } // namespace velmora::sim

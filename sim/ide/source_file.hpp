@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ports/ansi_codec.hpp"
+#include "sim/ide/ansi_code_page.hpp"
 #include "sim/ide/source_codec.hpp"
 
 #include <cstdint>
@@ -19,19 +19,29 @@ struct HiddenLine {
   std::int32_t afterLine = 0; // the code line it follows (0: before the first)
 };
 
-// A module's source file (.bas, .cls, .frm), split into what the code window shows and what
-// it does not.
+// Component kinds of the files the loader reads, as the IDE numbers them.
+inline constexpr std::int32_t kStdModuleKind = 1;
+inline constexpr std::int32_t kClassModuleKind = 2;
+inline constexpr std::int32_t kFormKind = 5;
+inline constexpr std::int32_t kMdiFormKind = 6;
+inline constexpr std::int32_t kPropertyPageKind = 7;
+inline constexpr std::int32_t kUserControlKind = 8;
+inline constexpr std::int32_t kUserDocumentKind = 9;
+
+// A module's source file (.bas, .cls, .frm, .ctl, .pag, .dob), split into what the code window
+// shows and what it does not.
 //
-// The header is what precedes the first code line: for forms and classes the VERSION line,
-// `Object = ...` lines and the BEGIN ... END block (with its nested Begin/BeginProperty
-// blocks), then the `Attribute` lines, of which `Attribute VB_Name = "..."` names the
-// component. It is kept as raw bytes, so it is written back byte for byte. The code lines are
-// written back in the file's encoding with the line break the code part used first (a file
-// mixing line breaks in its code comes back with that one throughout), and with a final line
-// break when the file had one.
+// The header is what precedes the first code line: for forms, classes, user controls, property
+// pages and user documents the VERSION line, `Object = ...` lines and the BEGIN ... END block
+// (with its nested Begin/BeginProperty blocks), then the `Attribute` lines, of which
+// `Attribute VB_Name = "..."` names the component. It is kept as raw bytes, so it is written
+// back byte for byte. (Binary companions such as .frx and .ctx are never read.) The code lines
+// are written back in the file's encoding with the line break the code part used first (a file
+// mixing line breaks in its code comes back with that one throughout once edited), and with a
+// final line break when the file had one.
 struct SourceText {
   std::u16string name;
-  std::int32_t type = 1;
+  std::int32_t type = kStdModuleKind;
   bool byteOrderMark = false;
   std::string header;
   std::string lineBreak = "\r\n";
@@ -39,16 +49,19 @@ struct SourceText {
   SourceCodec codec;
   std::vector<std::u16string> codeLines;
   std::vector<HiddenLine> hiddenLines; // in file order
+  std::string original;                // the file as it was read
 };
 
-// The component type of a source file by its extension: .bas 1, .cls 2, .frm 5 (in any case).
-// Raises Error for any other.
+// The component type of a source file by its extension (in any case): .bas 1, .cls 2, .frm 5,
+// .pag 7, .ctl 8, .dob 9. Raises Error for any other.
 std::int32_t componentTypeOf(const std::filesystem::path& file);
 
-// Splits a source file. `fallbackName` names the component when the file has no VB_Name.
-// Bytes that are not UTF-8 are decoded with `ansi`; without it they raise Error.
-SourceText parseSource(std::string_view bytes, std::int32_t type, std::u16string_view fallbackName,
-                       std::shared_ptr<const AnsiCodec> ansi = nullptr);
+// Splits a source file. `fileName` names the file in messages, and its stem names the
+// component when the file has no VB_Name. A form whose block is an MDI form's gets type 6.
+// Bytes that are not UTF-8 are decoded in the ANSI code page `ansi`; without one, or when they
+// would not come back byte for byte, they raise Error.
+SourceText parseSource(std::string_view bytes, std::int32_t type, std::u16string_view fileName,
+                       const AnsiCodePage& ansi = {});
 
 // The file again, with `codeLines` as its code.
 std::string renderSource(const SourceText& source, const std::vector<std::u16string>& codeLines);
@@ -56,9 +69,7 @@ inline std::string renderSource(const SourceText& source) {
   return renderSource(source, source.codeLines);
 }
 
-// Reads and splits a source file; its type comes from its extension, the fallback name from
-// its file name.
-SourceText readSourceFile(const std::filesystem::path& file,
-                          std::shared_ptr<const AnsiCodec> ansi = nullptr);
+// Reads and splits a source file; its type comes from its extension.
+SourceText readSourceFile(const std::filesystem::path& file, const AnsiCodePage& ansi = {});
 
 } // namespace velmora::sim

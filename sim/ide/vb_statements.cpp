@@ -33,14 +33,20 @@ bool isTypeSuffix(char16_t c) {
   return std::u16string_view(u"%&!#@$").find(c) != std::u16string_view::npos;
 }
 
+// Only these two separate the continuation mark from what precedes and follows it; an
+// ideographic space does not.
+bool isSpaceOrTab(char16_t c) {
+  return c == u' ' || c == u'\t';
+}
+
 // True when the "_" at `at` is the last character but spaces and tabs, after a space or tab
 // or at the start of the line.
 bool isContinuationMark(std::u16string_view line, std::size_t at) {
-  if (at > 0 && !isSpace(line[at - 1])) {
+  if (at > 0 && !isSpaceOrTab(line[at - 1])) {
     return false;
   }
   for (std::size_t i = at + 1; i < line.size(); ++i) {
-    if (!isSpace(line[i])) {
+    if (!isSpaceOrTab(line[i])) {
       return false;
     }
   }
@@ -50,7 +56,7 @@ bool isContinuationMark(std::u16string_view line, std::size_t at) {
 // Whether a line that holds a comment from `commentStart` ends in a continuation mark.
 bool commentContinues(std::u16string_view line, std::size_t commentStart) {
   std::size_t end = line.size();
-  while (end > commentStart && isSpace(line[end - 1])) {
+  while (end > commentStart && isSpaceOrTab(line[end - 1])) {
     --end;
   }
   return end > commentStart && line[end - 1] == u'_' && isContinuationMark(line, end - 1);

@@ -46,19 +46,20 @@ VbpFile parseVbp(std::u16string_view text, const std::filesystem::path& director
       if (semicolon != std::u16string_view::npos) {
         project.files.push_back(projectPath(value.substr(semicolon + 1), directory));
       }
-    } else if (sameVbName(key, u"Form")) {
+    } else if (sameVbName(key, u"Form") || sameVbName(key, u"UserControl") ||
+               sameVbName(key, u"PropertyPage") || sameVbName(key, u"UserDocument")) {
       project.files.push_back(projectPath(value, directory));
     }
   }
   return project;
 }
 
-VbpFile readVbp(const std::filesystem::path& file, std::shared_ptr<const AnsiCodec> ansi) {
+VbpFile readVbp(const std::filesystem::path& file, const AnsiCodePage& ansi) {
   std::string bytes = readFileBytes(file);
   if (bytes.starts_with("\xEF\xBB\xBF")) {
     bytes.erase(0, 3);
   }
-  const SourceCodec codec = SourceCodec::detect(bytes, std::move(ansi), nameOf(file));
+  const SourceCodec codec = SourceCodec::detect(bytes, ansi, nameOf(file));
   return parseVbp(codec.decode(bytes), file.parent_path());
 }
 

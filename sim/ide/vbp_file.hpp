@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ports/ansi_codec.hpp"
+#include "sim/ide/ansi_code_page.hpp"
 
 #include <filesystem>
 #include <memory>
@@ -11,8 +11,9 @@
 namespace velmora::sim {
 
 // What a project file (.vbp) says about the project: its name and its module files
-// (`Module=Name; file.bas`, `Class=Name; file.cls`, `Form=file.frm`) in the order it lists
-// them. Other entries are left out.
+// (`Module=Name; file.bas`, `Class=Name; file.cls`, `Form=file.frm`, `UserControl=file.ctl`,
+// `PropertyPage=file.pag`, `UserDocument=file.dob`) in the order it lists them. Other entries
+// (references, designers, resource files) are left out.
 struct VbpFile {
   std::u16string name;
   std::vector<std::filesystem::path> files;
@@ -22,6 +23,6 @@ struct VbpFile {
 // as directory separators.
 VbpFile parseVbp(std::u16string_view text, const std::filesystem::path& directory);
 // Reads a project file (UTF-8, or the ANSI code page through `ansi`).
-VbpFile readVbp(const std::filesystem::path& file, std::shared_ptr<const AnsiCodec> ansi = nullptr);
+VbpFile readVbp(const std::filesystem::path& file, const AnsiCodePage& ansi = {});
 
 } // namespace velmora::sim

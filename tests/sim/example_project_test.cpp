@@ -1,6 +1,7 @@
 #include "sim/ide/file_bytes.hpp"
 #include "sim/ide/project_loader.hpp"
 #include "sim/ide/vbp_file.hpp"
+#include "support/error.hpp"
 
 #include <cstdlib>
 #include <filesystem>
@@ -26,15 +27,35 @@ protected:
 
 TEST_F(ExampleProject, ComponentsComeInProjectFileOrder) {
   EXPECT_EQ(loaded.name, u"Zakkaten");
-  ASSERT_EQ(components.count(), 4);
   const std::vector<std::pair<std::u16string, std::int32_t>> expected = {
-      {u"frmOrder", 5}, {u"basMain", 1}, {u"basTax", 1}, {u"clsItem", 2}};
-  for (std::int32_t i = 1; i <= 4; ++i) {
+      {u"frmOrder", 5}, {u"basMain", 1},     {u"basTax", 1},
+      {u"clsItem", 2},  {u"clsCustomer", 2}, {u"ctlPrice", 8}};
+  ASSERT_EQ(components.count(), 6);
+  for (std::int32_t i = 1; i <= 6; ++i) {
     EXPECT_EQ(components.item(i)->name(), expected[i - 1].first);
     EXPECT_EQ(components.item(i)->type(), expected[i - 1].second);
+    // Every header is hidden: the code window starts with the code.
+    EXPECT_EQ(components.module(expected[i - 1].first)->lines(1, 1), u"Option Explicit");
   }
-  EXPECT_EQ(components.module(u"frmOrder")->lines(1, 1), u"Option Explicit");
-  EXPECT_EQ(components.module(u"clsItem")->lines(1, 1), u"Option Explicit");
+}
+
+TEST_F(ExampleProject, PropertyProceduresOfTheClassAndTheUserControl) {
+  auto customer = components.module(u"clsCustomer");
+  ProcKind kind = ProcKind::Procedure;
+  const std::int32_t rank = customer->procBodyLine(u"Rank", ProcKind::PropertyGet);
+  EXPECT_EQ(customer->lines(rank, 1), u"Public Property Get Rank() As String");
+  EXPECT_EQ(customer->procOfLine(rank + 4, kind), u"Rank");
+  EXPECT_EQ(kind, ProcKind::PropertyGet);
+  EXPECT_THROW(customer->procBodyLine(u"Rank", ProcKind::Procedure), HostError);
+
+  auto price = components.module(u"ctlPrice");
+  const std::int32_t let = price->procBodyLine(u"Value", ProcKind::PropertyLet);
+  EXPECT_EQ(price->lines(let + 1, 1), u"    strShown = Format$(curNew, \"#,##0\")");
+  EXPECT_EQ(price->procOfLine(let + 1, kind), u"Value");
+  EXPECT_EQ(kind, ProcKind::PropertyLet);
+  // The member attribute under the Get's header is hidden.
+  const std::int32_t get = price->procBodyLine(u"Value", ProcKind::PropertyGet);
+  EXPECT_EQ(price->lines(get + 1, 1), u"    Value = CCur(Val(txtPrice.Text))");
 }
 
 TEST_F(ExampleProject, ProceduresOfTheMainModule) {
@@ -56,6 +77,7 @@ TEST_F(ExampleProject, SavedUneditedItIsTheSameFileAndEditedOnlyTheCodeChanges) 
       std::filesystem::temp_directory_path() /
       ("velmora-example-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
   std::filesystem::create_directories(out);
+  std::filesystem::copy_file(examples() / "Zakkaten.vbp", out / "Zakkaten.vbp");
   loaded.saveInto(out);
   for (const LoadedComponent& c : loaded.components) {
     EXPECT_EQ(readFileBytes(out / c.file.filename()), readFileBytes(c.file)) << c.file;
@@ -68,17 +90,30 @@ TEST_F(ExampleProject, SavedUneditedItIsTheSameFileAndEditedOnlyTheCodeChanges) 
   const std::string marker = "Private mcurPrice As Currency\r\n";
   const std::size_t at = original.find(marker) + marker.size();
   EXPECT_EQ(saved, original.substr(0, at) + "Private strText As String\r\n" + original.substr(at));
+
+  // Saved in place, only the edited module is written: a file changed on disk meanwhile by
+  // someone else keeps that change.
+  const LoadedProject copy = loadVbp(out / "Zakkaten.vbp");
+  copy.project->components().module(u"basTax")->addFromString(u"Private intRate As Integer");
+  writeFileBytes(out / "basMain.bas", "' changed elsewhere\r\n");
+  copy.save();
+  EXPECT_EQ(readFileBytes(out / "basMain.bas"), "' changed elsewhere\r\n");
+  EXPECT_NE(readFileBytes(out / "basTax.bas").find("Private intRate As Integer"),
+            std::string::npos);
   std::filesystem::remove_all(out);
 }
 
 TEST(VbpFile, ModuleEntriesInOrderWithWindowsPaths) {
-  const VbpFile vbp =
-      parseVbp(u"Type=Exe\r\nForm=forms\\frmA.frm\r\nReference=*\\G{x}#2.0#0#a;b\r\n"
-               u"Module=basA; mods\\basA.bas\r\nClass=clsB;clsB.cls\r\nName=\"P\"\r\n",
-               "/p");
+  const VbpFile vbp = parseVbp(
+      u"Type=Exe\r\nForm=forms\\frmA.frm\r\nReference=*\\G{x}#2.0#0#a;b\r\n"
+      u"Module=basA; mods\\basA.bas\r\nClass=clsB;clsB.cls\r\nUserControl=ctl\\ctlC.ctl\r\n"
+      u"PropertyPage=ppgD.pag\r\nUserDocument=docE.dob\r\nDesigner=DataEnv.Dsr\r\n"
+      u"ResFile32=\"app.res\"\r\nName=\"P\"\r\n",
+      "/p");
   EXPECT_EQ(vbp.name, u"P");
   EXPECT_EQ(vbp.files, (std::vector<std::filesystem::path>{"/p/forms/frmA.frm", "/p/mods/basA.bas",
-                                                           "/p/clsB.cls"}));
+                                                           "/p/clsB.cls", "/p/ctl/ctlC.ctl",
+                                                           "/p/ppgD.pag", "/p/docE.dob"}));
 }
 
 } // namespace

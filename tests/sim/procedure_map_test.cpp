@@ -115,9 +115,24 @@ TEST(ProcedureDetection, ContinuationLines) {
   EXPECT_EQ(map.procedures()[1].startLine, 7);
 }
 
-TEST(ProcedureDetection, UnderscoreEndingANameIsNoContinuation) {
-  const Lines lines = {u"Dim a_", u"Sub A()", u"End Sub"};
-  EXPECT_EQ(found(lines), (std::vector<Found>{{u"A", ProcKind::Procedure, 2}}));
+TEST(ProcedureDetection, OnlyASpaceOrTabBeforeTheMarkContinues) {
+  const Lines lines = {
+      u"Dim a_",             // 1: a name ending in "_"
+      u"'______________",    // 2: a banner
+      u"Sub A() ' see m_",   // 3
+      u"End Sub",            // 4
+      u"Sub B(x, _\t",       // 5: a tab after the mark
+      u"      y)",           // 6
+      u"    z = 1 +\u3000_", // 7: an ideographic space is no separator
+      u"End Sub",            // 8
+  };
+  const ProcedureMap map = ProcedureMap::scan(lines);
+  EXPECT_EQ(found(lines),
+            (std::vector<Found>{{u"A", ProcKind::Procedure, 3}, {u"B", ProcKind::Procedure, 5}}));
+  EXPECT_EQ(map.declarationLines(), 1);
+  EXPECT_EQ(map.procedures()[0].endLine, 4);
+  EXPECT_EQ(map.procedures()[1].headerLastLine, 6);
+  EXPECT_EQ(map.procedures()[1].endLine, 8);
 }
 
 // The lines each procedure owns, and the declarations section.
@@ -147,6 +162,47 @@ TEST(ProcedureOwnership, BlankAndCommentLinesBelongToTheFollowingProcedure) {
   EXPECT_EQ(map.procedureAt(12)->name, u"B");
   EXPECT_EQ(map.procedures()[1].startLine, 7);
   EXPECT_EQ(map.procedures()[1].lastLine, 12);
+}
+
+TEST(ProcedureOwnership, DirectiveLinesBetweenProceduresBelongToTheFollowingOne) {
+  const Lines lines = {
+      u"#If Win64 Then",                                                     // 1 declarations
+      u"Private Declare PtrSafe Function GetTickCount Lib \"k\" () As Long", // 2
+      u"#Else",                                                              // 3
+      u"Private Declare Function GetTickCount Lib \"k\" () As Long",         // 4
+      u"#End If",                                                            // 5 declarations
+      u"",                                                                   // 6 A
+      u"Sub A()",                                                            // 7
+      u"10  x = 1",                                                          // 8
+      u"20 End Sub",                                                         // 9
+      u"",                                                                   // 10 B
+      u"' debugging only",                                                   // 11 B
+      u"#Const TRACE = 1",                                                   // 12 B
+      u"#If TRACE Then",                                                     // 13 B
+      u"Sub B()",                                                            // 14
+      u"End Sub",                                                            // 15
+      u"#ElseIf DEBUG_ Then",                                                // 16 C
+      u"Sub C()",                                                            // 17
+      u"End Sub",                                                            // 18
+      u"#Else",                                                              // 19 D
+      u"",                                                                   // 20 D
+      u"  # If Nested Then ' spaced as typed",                               // 21 D
+      u"Sub D()",                                                            // 22
+      u"End Sub",                                                            // 23
+      u"#End If",                                                            // 24 D (trailing)
+  };
+  const ProcedureMap map = ProcedureMap::scan(lines);
+  EXPECT_EQ(map.declarationLines(), 5);
+  ASSERT_EQ(map.procedures().size(), 4U);
+  EXPECT_EQ(map.procedures()[0].endLine, 9);
+  const std::vector<std::pair<std::int32_t, std::int32_t>> owned = {
+      {6, 9}, {10, 15}, {16, 18}, {19, 24}};
+  for (std::size_t i = 0; i < owned.size(); ++i) {
+    EXPECT_EQ(map.procedures()[i].startLine, owned[i].first) << i;
+    EXPECT_EQ(map.procedures()[i].lastLine, owned[i].second) << i;
+  }
+  EXPECT_EQ(map.procedureAt(12)->name, u"B");
+  EXPECT_EQ(map.procedureAt(16)->name, u"C");
 }
 
 TEST(ProcedureOwnership, DeclarationsSectionEndsWithItsLastContinuedStatement) {

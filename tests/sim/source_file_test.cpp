@@ -48,7 +48,7 @@ TEST(SourceFileParse, StandardModuleHeaderIsItsAttributeLines) {
 }
 
 TEST(SourceFileParse, WithoutVbNameTheFileNameNamesIt) {
-  EXPECT_EQ(parseSource("Option Explicit\r\n", 1, u"basLoose").name, u"basLoose");
+  EXPECT_EQ(parseSource("Option Explicit\r\n", 1, u"basLoose.bas").name, u"basLoose");
 }
 
 TEST(SourceFileRoundTrip, KeepsByteOrderMarkMissingFinalBreakAndJapaneseText) {
@@ -106,6 +106,57 @@ TEST(SourceFileHiddenLines, AVariableNamedAttributeIsCode) {
   EXPECT_TRUE(source.hiddenLines.empty());
 }
 
+// A user control as VB writes it; property pages and user documents have the same shape.
+const std::string kUserControl = "VERSION 5.00\r\n"
+                                 "Begin VB.UserControl ctlPrice \r\n"
+                                 "   ClientHeight    =   375\r\n"
+                                 "   Begin VB.TextBox txtPrice \r\n"
+                                 "      Alignment       =   1  '右揃え\r\n"
+                                 "      Text            =   \"0\"\r\n"
+                                 "   End\r\n"
+                                 "   Begin VB.PictureBox picIcon \r\n"
+                                 "      Picture         =   \"ctlPrice.ctx\":0000\r\n"
+                                 "   End\r\n"
+                                 "End\r\n"
+                                 "Attribute VB_Name = \"ctlPrice\"\r\n"
+                                 "Attribute VB_Exposed = False\r\n";
+const std::string kUserControlCode = "Option Explicit\r\n"
+                                     "Public Property Get Value() As Currency\r\n"
+                                     "Attribute Value.VB_UserMemId = 0\r\n"
+                                     "    Value = CCur(txtPrice.Text)\r\n"
+                                     "End Property\r\n";
+
+TEST(SourceFileParse, DesignerFilesHideTheirHeaderLikeForms) {
+  const SourceText control = parseSource(kUserControl + kUserControlCode, 8, u"x.ctl");
+  EXPECT_EQ(control.name, u"ctlPrice");
+  EXPECT_EQ(control.type, 8);
+  EXPECT_EQ(control.header, kUserControl);
+  EXPECT_EQ(control.codeLines,
+            (Lines{u"Option Explicit", u"Public Property Get Value() As Currency",
+                   u"    Value = CCur(txtPrice.Text)", u"End Property"}));
+  EXPECT_EQ(renderSource(control), kUserControl + kUserControlCode);
+
+  const std::string page = "VERSION 5.00\r\nBegin VB.PropertyPage ppgGeneral \r\n"
+                           "   Caption         =   \"全般\"\r\nEnd\r\n"
+                           "Attribute VB_Name = \"ppgGeneral\"\r\nOption Explicit\r\n";
+  EXPECT_EQ(parseSource(page, 7, u"ppgGeneral.pag").codeLines, (Lines{u"Option Explicit"}));
+  const std::string mdi = "VERSION 5.00\r\nBegin VB.MDIForm mdiMain \r\nEnd\r\n"
+                          "Attribute VB_Name = \"mdiMain\"\r\nOption Explicit\r\n";
+  EXPECT_EQ(parseSource(mdi, 5, u"mdiMain.frm").type, 6);
+  EXPECT_EQ(parseSource(kForm + kFormCode, 5, u"frmOrder.frm").type, 5);
+}
+
+TEST(SourceFileRoundTrip, UneditedFileComesBackAsItWasRead) {
+  // Mixed line breaks: unedited, the file keeps them; edited, the code takes the first one.
+  const std::string text = "Attribute VB_Name = \"basA\"\r\nSub A()\nEnd Sub\r\n";
+  auto binding = SourceBinding::bind(parseSource(text, 1, u"basA.bas"));
+  EXPECT_FALSE(binding->edited());
+  EXPECT_EQ(binding->render(), text);
+  binding->module()->insertLines(2, u"    Dim x");
+  EXPECT_TRUE(binding->edited());
+  EXPECT_EQ(binding->render(), "Attribute VB_Name = \"basA\"\r\nSub A()\n    Dim x\nEnd Sub\n");
+}
+
 TEST(SourceFileEncoding, Cp932IsRefusedWithoutACodecAndKeptWithOne) {
   // "' 合計" in code page 932, as the IDE saves it on Japanese Windows.
   const std::string text = "Attribute VB_Name = \"basA\"\r\n' \x8D\x87\x8C\x76\r\n";
@@ -115,11 +166,30 @@ TEST(SourceFileEncoding, Cp932IsRefusedWithoutACodecAndKeptWithOne) {
   EXPECT_EQ(renderSource(source), text);
 }
 
+TEST(SourceFileEncoding, AFileThatWouldNotComeBackIsRefusedByNameAndCodePage) {
+  const AnsiCodePage cp932{std::make_shared<IconvAnsiCodec>(), u"932"};
+  // 0xEB 0x40 names no character in 932 (it would come back as U+30FB's bytes), and a lead
+  // byte at the end of a line has no trail byte.
+  for (const std::string& text : {std::string("' \xEB\x40\r\n"), std::string("' \x8D\r\nx\r\n")}) {
+    try {
+      parseSource("Attribute VB_Name = \"basA\"\r\n" + text, 1, u"basA.bas", cp932);
+      ADD_FAILURE() << "read";
+    } catch (const Error& error) {
+      EXPECT_EQ(error.description(),
+                u"コード ページ 932 で読み書きすると内容が変わるファイルは開けません: basA.bas");
+    }
+  }
+}
+
 TEST(SourceFileType, ByExtension) {
   EXPECT_EQ(componentTypeOf("a/basMain.BAS"), 1);
   EXPECT_EQ(componentTypeOf("clsItem.cls"), 2);
   EXPECT_EQ(componentTypeOf("frmOrder.frm"), 5);
+  EXPECT_EQ(componentTypeOf("ppgGeneral.pag"), 7);
+  EXPECT_EQ(componentTypeOf("ctlPrice.Ctl"), 8);
+  EXPECT_EQ(componentTypeOf("docMain.dob"), 9);
   EXPECT_THROW(componentTypeOf("notes.txt"), Error);
+  EXPECT_THROW(componentTypeOf("ctlPrice.ctx"), Error);
 }
 
 } // namespace
