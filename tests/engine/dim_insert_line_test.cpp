@@ -55,16 +55,6 @@ TEST(FindDimInsertLine, UnderscoresThatAreNoContinuation) {
   EXPECT_EQ(insertLineOf(u"Sub Main()\n    strA = my_\nEnd Sub\nSub Other()\nEnd Sub"), 2);
 }
 
-TEST(FindDimInsertLine, PropertyProceduresAreFoundByTheirOwnKind) {
-  const std::u16string_view code = u"Property Get Main() As Long\n    Main = 1\nEnd Property\n"
-                                   u"Property Let Main(ByVal v As Long)\n    x = v\nEnd Property\n"
-                                   u"Property Set Main(ByVal o As Object)\n' set\n"
-                                   u"    Set y = o\nEnd Property\n";
-  EXPECT_EQ(insertLineOf(code, u"Main", ProcKind::PropertyGet), 2);
-  EXPECT_EQ(insertLineOf(code, u"Main", ProcKind::PropertyLet), 5);
-  EXPECT_EQ(insertLineOf(code, u"Main", ProcKind::PropertySet), 9);
-}
-
 TEST(FindDimInsertLine, HostErrorsReachTheCaller) {
   EXPECT_THROW(insertLineOf(u"Sub Main()\nEnd Sub", u"Missing"), HostError);
   // The host refuses a property asked for with another kind, as the IDE does.
