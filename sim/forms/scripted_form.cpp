@@ -171,6 +171,7 @@ void ScriptedForm::showModal() {
 void ScriptedForm::hide() {
   requireLoaded();
   toolkit_.note("hide", spec_);
+  toolkit_.endModality(*this);
   visible_ = false;
 }
 

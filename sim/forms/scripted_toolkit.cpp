@@ -22,7 +22,19 @@ MessageResult ScriptedToolkit::show(const Message& message) {
     journal_->push_back("message " + toUtf8(message.text));
   }
   if (messageScript_) {
-    messageScript_(message);
+    const std::vector<WindowHandle> disabled =
+        host_ != nullptr ? host_->disableThreadWindows(0) : std::vector<WindowHandle>();
+    try {
+      messageScript_(message);
+    } catch (...) {
+      if (host_ != nullptr) {
+        host_->enableWindows(disabled);
+      }
+      throw;
+    }
+    if (host_ != nullptr) {
+      host_->enableWindows(disabled);
+    }
   }
   if (!answers_.empty()) {
     const MessageResult answer = answers_.front();
@@ -77,7 +89,21 @@ void ScriptedToolkit::releaseHandle(WindowHandle handle) {
 }
 
 void ScriptedToolkit::forget(ScriptedForm& form) {
+  endModality(form);
   std::erase(loaded_, &form);
+}
+
+void ScriptedToolkit::endModality(ScriptedForm& form) {
+  const auto it = std::find_if(modal_.begin(), modal_.end(),
+                               [&form](const auto& entry) { return entry.first == &form; });
+  if (it == modal_.end()) {
+    return;
+  }
+  const std::vector<WindowHandle> disabled = std::move(it->second);
+  modal_.erase(it);
+  if (host_ != nullptr) {
+    host_->enableWindows(disabled);
+  }
 }
 
 void ScriptedToolkit::runModal(ScriptedForm& form) {
@@ -89,8 +115,16 @@ void ScriptedToolkit::runModal(ScriptedForm& form) {
   }
   Script script = std::move(queue.front());
   queue.pop_front();
-  script(form);
+  modal_.emplace_back(&form, host_ != nullptr ? host_->disableThreadWindows(form.handle())
+                                              : std::vector<WindowHandle>());
+  try {
+    script(form);
+  } catch (...) {
+    endModality(form);
+    throw;
+  }
   if (!form.unloaded() && form.visible()) {
+    endModality(form);
     throw std::logic_error("the modal form " + name + " is still shown after its script");
   }
 }

@@ -9,12 +9,18 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace velmora::sim {
 
 // A forms toolkit whose user is a test: each modal showing runs the next script queued for that
 // form, and each message box takes the next queued answer. Everything shown is recorded.
+//
+// With a host, showings are modal as the system's are: while a form is shown modally every other
+// enabled top-level window of the thread is disabled, and enabled again when the form is hidden
+// or unloaded; a message box does the same while it is up. Nested showings give back exactly
+// what they took; a window that was disabled already stays so.
 class ScriptedToolkit final : public FormsToolkit {
 public:
   using Script = std::function<void(ScriptedForm&)>;
@@ -51,6 +57,8 @@ public:
   WindowHandle newHandle(const FormSpec& spec);
   void releaseHandle(WindowHandle handle);
   void runModal(ScriptedForm& form);
+  // The form's modal showing is over (hidden, unloaded or gone): its modality ends.
+  void endModality(ScriptedForm& form);
   void forget(ScriptedForm& form);
 
 private:
@@ -62,6 +70,8 @@ private:
   std::vector<Message> messages_;
   std::vector<std::string> shown_;
   std::vector<ScriptedForm*> loaded_;
+  // The forms shown modally, innermost last, each with the windows its showing disabled.
+  std::vector<std::pair<ScriptedForm*, std::vector<WindowHandle>>> modal_;
   std::vector<std::string>* journal_ = nullptr;
 };
 

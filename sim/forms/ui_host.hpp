@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace velmora::sim {
 
@@ -18,6 +19,11 @@ public:
 
   virtual WindowHandle createWindow(const std::string& title) = 0;
   virtual void destroyWindow(WindowHandle window) = 0;
+
+  // Modality: disables every enabled top-level window of the thread but `except` (0: none) and
+  // returns them, for enableWindows to enable again once the modal window has gone.
+  virtual std::vector<WindowHandle> disableThreadWindows(WindowHandle except) = 0;
+  virtual void enableWindows(const std::vector<WindowHandle>& windows) = 0;
 
   // Starts a repeating timer that calls `fire` every `intervalMs` of simulated time;
   // returns its id (never 0).

@@ -20,6 +20,23 @@ void SimUiHost::destroyWindow(WindowHandle window) {
   }
 }
 
+std::vector<WindowHandle> SimUiHost::disableThreadWindows(WindowHandle except) {
+  std::vector<WindowHandle> disabled;
+  for (const WindowHandle window : windows_.topLevelWindows(thread_)) {
+    if (window != except && windows_.isEnabled(window)) {
+      windows_.setEnabled(window, false);
+      disabled.push_back(window);
+    }
+  }
+  return disabled;
+}
+
+void SimUiHost::enableWindows(const std::vector<WindowHandle>& windows) {
+  for (const WindowHandle window : windows) {
+    windows_.setEnabled(window, true); // nothing for a window that has gone meanwhile
+  }
+}
+
 int SimUiHost::startTimer(std::int32_t intervalMs, std::function<void()> fire) {
   return timers_.start(intervalMs, std::move(fire));
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace velmora::sim {
 
@@ -21,6 +22,8 @@ public:
 
   WindowHandle createWindow(const std::string& title) override;
   void destroyWindow(WindowHandle window) override;
+  std::vector<WindowHandle> disableThreadWindows(WindowHandle except) override;
+  void enableWindows(const std::vector<WindowHandle>& windows) override;
   int startTimer(std::int32_t intervalMs, std::function<void()> fire) override;
   void stopTimer(int id) override;
 

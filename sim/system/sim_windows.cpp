@@ -72,6 +72,19 @@ bool SimWindows::isWindow(WindowHandle window) const {
   return live(window) != nullptr;
 }
 
+bool SimWindows::setEnabled(WindowHandle handle, bool enabled) {
+  Window* window = live(handle);
+  if (window == nullptr) {
+    return false;
+  }
+  return !std::exchange(window->enabled, enabled);
+}
+
+bool SimWindows::isEnabled(WindowHandle handle) const {
+  const Window* window = live(handle);
+  return window != nullptr && window->enabled;
+}
+
 SimMessageQueue* SimWindows::owner(WindowHandle window) const {
   const Window* found = live(window);
   return found == nullptr ? nullptr : found->owner;

@@ -45,6 +45,11 @@ public:
   void onDestroy(std::function<void(WindowHandle)> listener);
 
   bool isWindow(WindowHandle window) const;
+  // A window takes the user's input only while enabled; windows start enabled. setEnabled
+  // returns whether the window was disabled before (as EnableWindow does); false when it is not
+  // a window.
+  bool setEnabled(WindowHandle window, bool enabled);
+  bool isEnabled(WindowHandle window) const;
   // The owning thread's queue; nullptr when `window` is not a window.
   SimMessageQueue* owner(WindowHandle window) const;
   // Live windows without a parent owned by `owner`, oldest first.
@@ -76,6 +81,7 @@ private:
     SimMessageQueue* owner = nullptr;
     bool alive = true;
     bool destroying = false;
+    bool enabled = true;
     ProcedureId original = 0;
     ProcedureId current = 0;
     std::vector<ProcedureId> procedures;

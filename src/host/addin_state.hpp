@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/engine_state.hpp"
+#include "host/command_guard.hpp"
 #include "host/toolbar_buttons.hpp"
 #include "host/vbe.hpp"
 #include "hotkey/hot_key.hpp"
@@ -29,7 +30,9 @@ struct AddinState {
   HotKeys hotKeys;
   HotKeyHook hook;
   ToolbarButtons buttons;
-  std::unique_ptr<SettingsForm> frmVelmora; // the settings form, while loaded
+  CommandGuard commands; // the command running, one at a time
+  // The settings form, while loaded; a command showing it keeps it until the showing returns.
+  std::shared_ptr<SettingsForm> frmVelmora;
 };
 
 } // namespace velmora

@@ -36,6 +36,8 @@ Connection::Connection(AddinState& state, const AddinServices& services)
     : state_(state), services_(services) {}
 
 Connection::~Connection() {
+  // A command still running below (the host letting go of the add-in inside a dialog) ends.
+  state_.commands.abandon();
   // The settings form calls back into this connection: it goes first, with its hotkeys and hook.
   if (state_.frmVelmora) {
     auto form = std::move(state_.frmVelmora);
@@ -117,6 +119,9 @@ void Connection::OnDisconnection() {
       form->unload();
     }
   });
+  // The dialogs of a command still running below: they end as a cancel, and the command writes
+  // nothing more.
+  runStep(first, [&] { state_.commands.abandon(); });
   // The clicks of buttons that are gone have nowhere to go.
   for (auto* sink : {&sinks_.DimMenuHandler, &sinks_.PrivateMenuHandler, &sinks_.PublicMenuHandler,
                      &sinks_.BasMenuHandler, &sinks_.SetteiMenuHandler}) {
@@ -139,9 +144,15 @@ SettingsForm& Connection::frmVelmora() {
 }
 
 void Connection::declare(std::u16string_view kind) {
-  DeclareContext context{state_.objVBE.get(), state_.prefixes, state_.options,
-                         state_.engine,       services_.forms, services_.pump};
-  DoDeclare(context, kind);
+  state_.commands.run(services_.forms, services_.pump,
+                      [this, kind](FormsToolkit& forms, EventPump& pump) {
+                        // A hotkey comes through the settings form's window: the form stays
+                        // until the command returns, even when a disconnection unloads it.
+                        const std::shared_ptr<SettingsForm> keep = state_.frmVelmora;
+                        DeclareContext context{state_.objVBE.get(), state_.prefixes, state_.options,
+                                               state_.engine,       forms,           pump};
+                        DoDeclare(context, kind);
+                      });
 }
 
 void Connection::UpdateButtonTips() {
@@ -162,9 +173,14 @@ void Connection::BasMenuHandler_Click() {
 }
 
 void Connection::SetteiMenuHandler_Click() {
-  SettingsForm& form = frmVelmora();
-  form.HotDispSet();
-  form.showModal();
+  state_.commands.run(services_.forms, services_.pump, [this](FormsToolkit&, EventPump&) {
+    // A disconnection while the dialog is shown unloads the form: it stays until the showing
+    // has returned.
+    frmVelmora();
+    const std::shared_ptr<SettingsForm> form = state_.frmVelmora;
+    form->HotDispSet();
+    form->showModal();
+  });
 }
 
 } // namespace velmora

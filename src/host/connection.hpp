@@ -28,12 +28,15 @@ public:
   // interface of the object the host passed, null when it has none. A failure is reported to
   // the user and ends the connection early; the host always sees success.
   void OnConnection(std::shared_ptr<Vbe> vbe);
-  // Deletes the toolbar and unloads the forms, which releases the hotkeys and the window hook.
-  // Every step runs even when an earlier one fails; the first failure is then raised.
+  // Deletes the toolbar and unloads the forms, which releases the hotkeys and the window hook,
+  // and abandons a command that is waiting in a dialog below this call (it then writes
+  // nothing). Every step runs even when an earlier one fails; the first failure is then raised.
   void OnDisconnection();
   void OnAddInsUpdate() {}
   void OnStartupComplete() {}
 
+  // The toolbar's clicks. Each runs a command (a declaration, or the settings dialog), one at a
+  // time: a click or hotkey while a command runs is ignored (see CommandGuard).
   void DimMenuHandler_Click();
   void PrivateMenuHandler_Click();
   void PublicMenuHandler_Click();
@@ -42,7 +45,7 @@ public:
 
   EventSinks& sinks() { return sinks_; }
 
-  // What the settings form calls.
+  // What the settings form calls: a hotkey's declaration, run like a click's.
   void declare(std::u16string_view kind) override;
   void UpdateButtonTips() override;
 

@@ -1,0 +1,210 @@
+#include "connection_fixture.hpp"
+
+#include <algorithm>
+
+// One command at a time: while a declaration waits in one of its dialogs, blinks, or the settings
+// dialog is open, neither a hotkey nor a toolbar click starts anything; the dialogs are modal to
+// the IDE's windows; a disconnection inside a command ends it without a trace.
+namespace velmora {
+namespace {
+
+using testing::ConnectionTest;
+
+constexpr std::int32_t kCtrlShift = kModControl | kModShift;
+constexpr char kQuiet[] = "SettouChar1=str\r\nKata1=String\r\nComment=0\r\nTenmetsu=0\r\n";
+
+class OneCommandTest : public ConnectionTest {
+protected:
+  OneCommandTest() {
+    order = sim::MemoryCodeModule::fromText(
+        u"Option Explicit\n\nPublic Sub Main()\n    strName = \"\"\n    dblTax = 1\nEnd Sub\n");
+    memoryVbe.project().components().add(
+        std::make_shared<sim::MemoryVbComponent>(u"basOrder", 1, order));
+  }
+
+  // Connects with these settings, the caret on strName (line 4) or dblTax (line 5) of basOrder.
+  void connectWith(const std::string& settings, std::int32_t line = 4) {
+    dir.write("Velmora.ini", "[Velmora]\r\n" + settings);
+    connect();
+    memoryVbe.showPane(u"basOrder")->setCaret(line, 8);
+  }
+  void pressHotkey(char key) {
+    desktop.hotkeys().press(kCtrlShift, key);
+    ide.pump().doEvents();
+  }
+  // Everything the user could start: the Dim and Bas hotkeys, each of the five buttons. Nothing
+  // may come of it: no form, no message, no change to the code.
+  void tryEverything() {
+    const std::size_t shown = toolkit.shown().size();
+    const std::size_t messages = toolkit.messages().size();
+    const std::u16string code = order->text();
+    pressHotkey('D');
+    pressHotkey('B');
+    for (const auto& caption : ToolbarCaptions()) {
+      EXPECT_TRUE(events->clickButton(caption));
+    }
+    EXPECT_EQ(toolkit.shown().size(), shown);
+    EXPECT_EQ(toolkit.messages().size(), messages);
+    EXPECT_EQ(order->text(), code);
+  }
+  std::size_t linesReading(const std::u16string& text) const {
+    const auto& lines = order->lineTexts();
+    return static_cast<std::size_t>(std::count(lines.begin(), lines.end(), text));
+  }
+  bool ideEnabled() const { return desktop.windows().isEnabled(ideWindow); }
+
+  std::shared_ptr<sim::MemoryCodeModule> order;
+  const WindowHandle ideWindow = ide.ui().createWindow("Microsoft Visual Basic [デザイン]");
+};
+
+TEST_F(OneCommandTest, WhileTheTypeDialogIsOpenNothingElseStarts) {
+  connectWith(kQuiet, 5);
+  toolkit.whenShown("frmKata", [&](sim::ScriptedForm& form) {
+    EXPECT_FALSE(ideEnabled());
+    tryEverything();
+    form.type("Combo1", u"Double");
+    form.click("OKButton");
+  });
+  pressHotkey('D');
+  EXPECT_TRUE(ideEnabled());
+  EXPECT_EQ(linesReading(u"\tDim dblTax As Double"), 1U);
+  EXPECT_EQ(toolkit.shown(), std::vector<std::string>{"frmKata"});
+  // Once it has ended, the next command runs as usual.
+  memoryVbe.showPane(u"basOrder")->setCaret(5, 8);
+  ASSERT_TRUE(events->clickButton(u"Dim宣言"));
+  EXPECT_EQ(linesReading(u"\tDim strName As String"), 1U);
+}
+
+TEST_F(OneCommandTest, WhileTheCommentDialogIsOpenNothingElseStarts) {
+  connectWith("SettouChar1=str\r\nKata1=String\r\nTenmetsu=0\r\nComment=1\r\n");
+  toolkit.whenShown("frmComment", [&](sim::ScriptedForm& form) {
+    EXPECT_FALSE(ideEnabled());
+    tryEverything();
+    form.type("txtComment", u"店名");
+    form.pressEnter();
+  });
+  ASSERT_TRUE(events->clickButton(u"Private宣言"));
+  EXPECT_EQ(linesReading(u"Private strName As String\t'店名"), 1U);
+  toolkit.whenShown("frmComment", [](sim::ScriptedForm& form) { form.pressEsc(); });
+  pressHotkey('D');
+  EXPECT_EQ(linesReading(u"\tDim strName As String"), 1U);
+  EXPECT_TRUE(ideEnabled());
+}
+
+TEST_F(OneCommandTest, WhileTheModuleDialogIsOpenNothingElseStarts) {
+  connectWith(kQuiet);
+  toolkit.whenShown("frmBasSelect", [&](sim::ScriptedForm& form) {
+    EXPECT_FALSE(ideEnabled());
+    tryEverything();
+    form.pick("List1", 1);
+    form.click("OKButton");
+  });
+  pressHotkey('B');
+  EXPECT_EQ(linesReading(u"Public strName As String"), 1U);
+  EXPECT_EQ(toolkit.shown(), std::vector<std::string>{"frmBasSelect"});
+  EXPECT_TRUE(ideEnabled());
+  toolkit.whenShown("frmBasSelect", [](sim::ScriptedForm& form) { form.pressEsc(); });
+  ASSERT_TRUE(events->clickButton(u"標準ﾓｼﾞｭｰﾙPublic宣言"));
+  EXPECT_EQ(toolkit.shown().size(), 2U);
+}
+
+// The settings button while the dialog is open changes nothing in it: the user's unsaved edit
+// stays. A message box over the dialog disables the dialog too, and gives back only that.
+TEST_F(OneCommandTest, WhileTheSettingsDialogIsOpenNothingElseStartsAndItsEditsStay) {
+  connectWith(kQuiet);
+  const WindowHandle otherWindow = ide.ui().createWindow("disabled already");
+  desktop.windows().setEnabled(otherWindow, false);
+  toolkit.whenShown("frmVelmora", [&](sim::ScriptedForm& form) {
+    EXPECT_FALSE(ideEnabled());
+    form.click("chkHot1", 0);
+    tryEverything();
+    EXPECT_EQ(form.checkBox("chkHot1", 0).value(), 1);
+    toolkit.onMessage([&](const Message&) {
+      EXPECT_FALSE(desktop.windows().isEnabled(form.handle()));
+      tryEverything();
+      return MessageResult::Ok;
+    });
+    form.click("cmbAdd"); // no prefix: a message box
+    toolkit.onMessage(nullptr);
+    EXPECT_TRUE(desktop.windows().isEnabled(form.handle()));
+    EXPECT_FALSE(ideEnabled());
+    form.click("cmbCancel");
+  });
+  ASSERT_TRUE(events->clickButton(u"設定"));
+  EXPECT_TRUE(ideEnabled());
+  EXPECT_FALSE(desktop.windows().isEnabled(otherWindow));
+  EXPECT_EQ(linesReading(u"\tDim strName As String"), 0U);
+  pressHotkey('D');
+  EXPECT_EQ(linesReading(u"\tDim strName As String"), 1U);
+}
+
+TEST_F(OneCommandTest, TheBlinkDispatchesMessagesButStartsNoSecondCommand) {
+  connectWith("SettouChar1=str\r\nKata1=String\r\nComment=0\r\nTenmetsu=1\r\n");
+  // A click that arrives while the first command blinks, from a timer of the IDE's thread.
+  int clicks = 0;
+  int timer = 0;
+  timer = ide.ui().startTimer(150, [&] {
+    ide.ui().stopTimer(timer);
+    ++clicks;
+    events->clickButton(u"Private宣言");
+  });
+  // Two presses in quick succession: the second is dispatched by the first one's blink.
+  desktop.hotkeys().press(kCtrlShift, 'D');
+  desktop.hotkeys().press(kCtrlShift, 'D');
+  ide.pump().doEvents();
+  EXPECT_EQ(clicks, 1) << "the click came while the blink was on";
+  EXPECT_EQ(linesReading(u"\tDim strName As String"), 1U);
+  EXPECT_EQ(linesReading(u"Private strName As String"), 0U);
+  EXPECT_TRUE(toolkit.messages().empty());
+  pressHotkey('D');
+  EXPECT_EQ(linesReading(u"\tDim strName As String"), 2U);
+}
+
+// The host disconnects the add-in from inside each dialog (as at a shut-down): the dialog ends,
+// the command writes nothing and shows nothing, and nothing of the add-in is left.
+TEST_F(OneCommandTest, ADisconnectionInsideADialogEndsTheCommandWithoutATrace) {
+  struct Case {
+    std::string form;
+    std::string settings;
+    std::int32_t line;
+    std::u16string button;
+  };
+  const std::vector<Case> cases = {
+      {"frmKata", kQuiet, 5, u"Dim宣言"},
+      {"frmComment", "SettouChar1=str\r\nKata1=String\r\nComment=1\r\n", 4, u"Dim宣言"},
+      {"frmBasSelect", kQuiet, 4, u"標準ﾓｼﾞｭｰﾙPublic宣言"},
+      {"frmVelmora", kQuiet, 4, u"設定"},
+  };
+  const std::u16string code = order->text();
+  for (const Case& each : cases) {
+    connectWith(each.settings, each.line);
+    toolkit.whenShown(each.form, [&](sim::ScriptedForm& form) {
+      connection.OnDisconnection();
+      EXPECT_TRUE(form.unloaded()) << each.form;
+    });
+    ASSERT_TRUE(events->clickButton(each.button)) << each.form;
+    EXPECT_EQ(order->text(), code) << each.form;
+    EXPECT_TRUE(toolkit.messages().empty()) << each.form;
+    EXPECT_TRUE(toolbars().empty()) << each.form;
+    EXPECT_FALSE(state.frmVelmora) << each.form;
+    EXPECT_FALSE(state.commands.running()) << each.form;
+    EXPECT_TRUE(ideEnabled()) << each.form;
+    expectNothingLeft();
+  }
+}
+
+TEST_F(OneCommandTest, ADisconnectionInsideTheVariantQuestionWritesNothing) {
+  connectWith("Non=0\r\nComment=0\r\nTenmetsu=0\r\n");
+  const std::u16string code = order->text();
+  toolkit.onMessage([&](const Message&) {
+    connection.OnDisconnection();
+    return MessageResult::Yes;
+  });
+  pressHotkey('D');
+  ASSERT_EQ(toolkit.messages().size(), 1U);
+  EXPECT_EQ(order->text(), code);
+  expectNothingLeft();
+}
+
+} // namespace
+} // namespace velmora
