@@ -215,6 +215,66 @@ TEST_F(ModalLoop, AnErrorEscapingAnEventIsShownAndTheFormGoesOn) {
   EXPECT_TRUE(box.icon);
 }
 
+// A modal showing is modal to the thread: its other top-level windows take no input until the
+// form has gone, then exactly those that were enabled are again, and the window that was active
+// gets the activation back. A form or message box over the form nests: each disables only what
+// was still enabled.
+TEST_F(ModalLoop, AModalShowingDisablesTheThreadsOtherWindowsUntilItEnds) {
+  const auto topLevel = [](const wchar_t* title) {
+    return CreateWindowExW(0, L"STATIC", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
+                           nullptr, nullptr, nullptr, nullptr);
+  };
+  HWND ide = topLevel(L"IDE");
+  HWND disabledAlready = topLevel(L"disabled already");
+  EnableWindow(disabledAlready, FALSE);
+  SetActiveWindow(ide);
+  auto outer = dialog(false, false);
+  HWND outerWindow = windowOf(*outer);
+  std::unique_ptr<Form> inner;
+  outer->button("OKButton").onClick([&] {
+    inner = dialog(false, false);
+    inner->button("OKButton").onClick([&] {
+      toolkit.show({u"続けますか", MessageButtons::Ok, MessageIcon::None, {}});
+    });
+    inner->showModal();
+  });
+  UiSteps steps({
+      [&] {
+        EXPECT_FALSE(IsWindowEnabled(ide));
+        EXPECT_TRUE(IsWindowEnabled(outerWindow));
+        click(outer->button("OKButton"));
+      },
+      [&] {
+        EXPECT_FALSE(IsWindowEnabled(outerWindow)) << "under the inner form";
+        EXPECT_FALSE(IsWindowEnabled(ide));
+        click(inner->button("OKButton"));
+      },
+      [&] {
+        const testing::MessageBoxSeen box = findMessageBox();
+        EXPECT_EQ(box.owner, windowOf(*inner));
+        EXPECT_FALSE(IsWindowEnabled(windowOf(*inner))) << "under its message box";
+        testing::pressButton(box, IDOK);
+      },
+      [&] {
+        EXPECT_TRUE(IsWindowEnabled(windowOf(*inner)));
+        EXPECT_FALSE(IsWindowEnabled(outerWindow));
+        inner->unload();
+      },
+      [&] {
+        EXPECT_TRUE(IsWindowEnabled(outerWindow));
+        EXPECT_FALSE(IsWindowEnabled(ide));
+        outer->hide();
+      },
+  });
+  outer->showModal();
+  EXPECT_TRUE(steps.finished());
+  EXPECT_TRUE(IsWindowEnabled(ide));
+  EXPECT_FALSE(IsWindowEnabled(disabledAlready));
+  EXPECT_EQ(GetActiveWindow(), ide);
+  DestroyWindow(disabledAlready);
+  DestroyWindow(ide);
+}
+
 TEST_F(ModalLoop, QuitEndsTheShowingAndIsPassedOn) {
   auto form = dialog(false, false);
   UiSteps steps({[] { PostQuitMessage(3); }});

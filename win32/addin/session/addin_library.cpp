@@ -1,5 +1,6 @@
 #include "addin/session/addin_library.hpp"
 
+#include "addin/server_module.hpp"
 #include "forms/window_class.hpp"
 #include "settings/settings_form.hpp"
 
@@ -27,6 +28,17 @@ std::shared_ptr<AddinLibrary> AddinLibrary::acquire() {
   if (!library) {
     library = std::make_shared<AddinLibrary>();
     current() = library;
+    // The host may let go of the connect object, disconnected, while a command waits in a
+    // dialog below: the command keeps the add-in, and the library loaded, until it returns.
+    library->state().commands.holdWhileRunning([weak = std::weak_ptr<AddinLibrary>(library)] {
+      struct Held {
+        std::shared_ptr<AddinLibrary> library;
+        server::ObjectReference loaded;
+      };
+      auto held = std::make_shared<Held>();
+      held->library = weak.lock();
+      return std::shared_ptr<const void>(std::move(held));
+    });
   }
   return library;
 }

@@ -66,6 +66,7 @@ Win32Form::Win32Form(const FormSpec& spec, const FormEnvironment& environment)
 
 Win32Form::~Win32Form() {
   *alive_ = false;
+  endModality();
   if (window_ != nullptr) {
     detach(window_);
     DestroyWindow(window_);
@@ -122,6 +123,7 @@ void Win32Form::showModal() {
   }
   const std::shared_ptr<bool> alive = alive_;
   HWND previous = GetActiveWindow();
+  modality_ = std::make_unique<ThreadModality>(window_);
   // Showing activates the form, which puts the focus on its control (and may run events).
   ShowWindow(window_, SW_SHOWNORMAL);
   if (*alive && !unloaded_) {
@@ -135,6 +137,7 @@ void Win32Form::showModal() {
   if (!*alive) {
     return;
   }
+  endModality();
   // Back to the window that was active before, as a dialog does.
   const bool stillShown = !unloaded_ && IsWindowVisible(window_) != FALSE;
   if (!stillShown && previous != nullptr && IsWindow(previous) != FALSE && canTakeFocus(previous)) {
@@ -145,6 +148,7 @@ void Win32Form::showModal() {
 void Win32Form::hide() {
   requireLoaded();
   keepFocus();
+  endModality();
   ShowWindow(window_, SW_HIDE);
 }
 
@@ -240,6 +244,7 @@ LRESULT Win32Form::handleMessage(HWND window, UINT message, WPARAM wParam, LPARA
     detach(window);
     window_ = nullptr;
     unloaded_ = true;
+    endModality();
     break;
   default:
     break;
@@ -319,9 +324,18 @@ void Win32Form::closeRequested() {
   }
 }
 
+void Win32Form::endModality() {
+  if (modality_) {
+    // Reset first: enabling a window sends it messages, which may reach this form again.
+    std::unique_ptr<ThreadModality> modality = std::move(modality_);
+    modality->end();
+  }
+}
+
 void Win32Form::destroyWindow() {
   unloading_ = false;
   unloaded_ = true;
+  endModality();
   HWND window = window_;
   window_ = nullptr;
   if (window != nullptr) {

@@ -3,6 +3,7 @@
 #include "forms/control_table.hpp"
 #include "forms/form_fonts.hpp"
 #include "forms/form_window.hpp"
+#include "forms/thread_modality.hpp"
 #include "ports/form.hpp"
 
 #include <memory>
@@ -17,6 +18,11 @@ namespace velmora::win32 {
 // Events run inside the window procedure and may do anything, including showing other forms
 // modally and unloading or destroying this form; the procedure touches nothing of the form
 // after an event, and catches what an event throws (the user is told; see unhandled_error).
+//
+// A modal showing is modal to the whole thread (see ThreadModality): the thread's other windows
+// are disabled while the form is shown, enabled again just before it is hidden or destroyed (so
+// that the activation can go back to them), and the window that was active before gets the
+// activation back.
 class Win32Form final : public Form, private FocusMemory {
 public:
   Win32Form(const FormSpec& spec, const FormEnvironment& environment);
@@ -63,6 +69,7 @@ private:
   HWND firstTabStop() const;
   void closeRequested();
   void destroyWindow();
+  void endModality();
 
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
   FormEnvironment environment_;
@@ -78,6 +85,7 @@ private:
   bool unloaded_ = false;
   EventHandler queryUnload_;
   EventHandler closeBox_;
+  std::unique_ptr<ThreadModality> modality_; // while shown modally
 };
 
 } // namespace velmora::win32
