@@ -5,6 +5,7 @@
 #include "support/error.hpp"
 
 #include <algorithm>
+#include <utility>
 
 namespace velmora::sim {
 
@@ -59,6 +60,14 @@ void MemoryCodeModule::insertLines(std::int32_t line, const std::u16string& text
 void MemoryCodeModule::addFromString(const std::u16string& text) {
   const ProcedureMap& map = procedures();
   insertAt(map.procedures().empty() ? count() + 1 : map.declarationLines() + 1, text);
+}
+
+void MemoryCodeModule::replaceLine(std::int32_t line, std::u16string text) {
+  if (line < 1 || line > count()) {
+    throw HostError(kSubscriptOutOfRange);
+  }
+  lines_[static_cast<std::size_t>(line - 1)] = std::move(text);
+  procedures_.reset();
 }
 
 std::u16string MemoryCodeModule::text() const {

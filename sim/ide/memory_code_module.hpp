@@ -44,6 +44,9 @@ public:
 
   // The IDE's ProcStartLine: the first line that belongs to the procedure.
   std::int32_t procStartLine(const std::u16string& name, ProcKind kind);
+  // What typing in the code window does to a line: its text becomes `text`; no line moves, so
+  // the listeners hear nothing. A line outside the module raises kSubscriptOutOfRange.
+  void replaceLine(std::int32_t line, std::u16string text);
 
   const std::vector<std::u16string>& lineTexts() const { return lines_; }
   // All lines joined by CR LF.

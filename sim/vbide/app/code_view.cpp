@@ -1,7 +1,12 @@
 #include "sim/vbide/app/code_view.hpp"
 
+#include "forms/handle_cast.hpp"
 #include "sim/ide/line_insertion_listener.hpp"
+#include "sim/ide/memory_code_module.hpp"
+#include "sim/ide/memory_code_pane.hpp"
 
+#include <algorithm>
+#include <commctrl.h>
 #include <string>
 
 namespace velmora::sim::vbide {
@@ -50,13 +55,52 @@ CodeView::CodeView(HWND parent, std::shared_ptr<MemoryVbe> vbe) : vbe_(std::move
   SendMessageW(text_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   SendMessageW(status_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                FALSE);
+  SetWindowSubclass(text_, &CodeView::typing, 1, reinterpret_cast<DWORD_PTR>(this));
 }
 
 CodeView::~CodeView() {
+  RemoveWindowSubclass(text_, &CodeView::typing, 1);
   DestroyWindow(text_);
   DestroyWindow(status_);
   if (font_ != nullptr) {
     DeleteObject(font_);
+  }
+}
+
+LRESULT CALLBACK CodeView::typing(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                  UINT_PTR /*id*/, DWORD_PTR view) {
+  if (message == WM_CHAR) {
+    win32::fromInteger<CodeView*>(view)->typed(static_cast<char16_t>(wParam));
+    return 0;
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+void CodeView::typed(char16_t character) {
+  const auto& pane = vbe_->windows().active();
+  if (!pane || (character < u' ' && character != u'\r' && character != u'\t')) {
+    return;
+  }
+  const std::shared_ptr<MemoryCodeModule>& module = pane->module();
+  const Selection caret = pane->getSelection();
+  if (caret.startLine < 1 || caret.startLine > module->countOfLines()) {
+    return;
+  }
+  std::u16string text = module->lines(caret.startLine, 1);
+  const auto at = static_cast<std::size_t>(
+      std::clamp<std::int32_t>(caret.startColumn, 1, static_cast<std::int32_t>(text.size()) + 1) -
+      1);
+  if (character == u'\r') {
+    module->replaceLine(caret.startLine, text.substr(0, at));
+    module->insertLines(caret.startLine + 1, text.substr(at));
+    pane->setCaret(caret.startLine + 1, 1);
+  } else {
+    text.insert(at, 1, character);
+    module->replaceLine(caret.startLine, std::move(text));
+    pane->setCaret(caret.startLine, static_cast<std::int32_t>(at) + 2);
+  }
+  if (edits_) {
+    edits_->edited = true;
   }
 }
 

@@ -142,6 +142,15 @@ LRESULT IdeWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       layout();
     }
     return 0;
+  case WM_QUERYENDSESSION:
+    return TRUE;
+  case WM_ENDSESSION:
+    if (wParam != FALSE && endSessionHandler_) {
+      logIde("the session ends");
+      const IdeLoop::Busy inside(loop_);
+      endSessionHandler_();
+    }
+    return 0;
   case WM_CLOSE:
     post([this] {
       if (quitHandler_) {

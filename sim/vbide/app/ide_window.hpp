@@ -43,6 +43,9 @@ public:
   }
   // What closing the window does (runs as a request); the default destroys the window.
   void onQuit(std::function<void()> handler) { quitHandler_ = std::move(handler); }
+  // What the end of the Windows session does (WM_ENDSESSION): it runs at once, also inside a
+  // dialog of an add-in, as the system sends the message whatever the IDE is doing.
+  void onEndSession(std::function<void()> handler) { endSessionHandler_ = std::move(handler); }
 
   // Shows the window and makes it the foreground window.
   void show();
@@ -65,6 +68,7 @@ private:
   ActivationLog activations_;
   ClickHandler clickHandler_;
   std::function<void()> quitHandler_;
+  std::function<void()> endSessionHandler_;
   int toolbarHeight_ = -1;
 };
 

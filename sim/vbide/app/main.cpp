@@ -91,6 +91,9 @@ int runIde(const ProgramOptions& options) {
     addins.shutDown();
     DestroyWindow(window.handle());
   });
+  // Windows ending the session: the add-ins are unloaded at once (host shut-down). This IDE
+  // stays up afterwards, so that a scenario can look at what they left.
+  window.onEndSession([&] { addins.shutDown(); });
 
   const std::wstring listFile =
       options.addinList.empty() ? defaultAddinListPath() : options.addinList;

@@ -28,9 +28,25 @@ HRESULT raise(EXCEPINFO* exception, const wchar_t* source, HRESULT code,
 
 } // namespace
 
+namespace {
+
+std::atomic<long> live{0};
+
+} // namespace
+
 DispatchObject::DispatchObject(std::span<const DispatchMember> members, const IID& iid,
                                const wchar_t* source)
-    : members_(members), iid_(iid), source_(source) {}
+    : members_(members), iid_(iid), source_(source) {
+  ++live;
+}
+
+DispatchObject::~DispatchObject() {
+  --live;
+}
+
+long DispatchObject::liveCount() {
+  return live.load();
+}
 
 IUnknown* DispatchObject::queryOther(REFIID /*iid*/) {
   return nullptr;

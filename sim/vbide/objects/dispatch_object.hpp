@@ -41,12 +41,15 @@ public:
   DispatchObject(const DispatchObject&) = delete;
   DispatchObject& operator=(const DispatchObject&) = delete;
 
+  // The automation objects of the process that are alive (somebody still holds a reference).
+  static long liveCount();
+
 protected:
   // `iid` is the interface the IDE documents for the object; QueryInterface answers it with this
   // IDispatch (call it by name: the slots after IDispatch's are not there). `source` names the
   // component in EXCEPINFO ("VBIDE", "Office").
   DispatchObject(std::span<const DispatchMember> members, const IID& iid, const wchar_t* source);
-  virtual ~DispatchObject() = default;
+  virtual ~DispatchObject();
 
   // Runs member `id`; DISP_E_MEMBERNOTFOUND (as a DispatchFault) for an id it does not have.
   virtual void invoke(DISPID id, DispatchCall& call) = 0;

@@ -5,7 +5,7 @@
 namespace velmora::sim::vbide {
 
 const StepCommand* findCommand(std::string_view name) {
-  static constexpr std::array<StepCommand, 24> commands = {{
+  static constexpr std::array<StepCommand, 34> commands = {{
       {"open", 1, 1, &openStep},
       {"caret", 2, 3, &caretStep},
       {"dump", 1, 1, &dumpStep},
@@ -30,6 +30,16 @@ const StepCommand* findCommand(std::string_view name) {
       {"expect-tooltip", 2, 2, &expectTooltipStep},
       {"hold-hotkey", 1, 1, &holdHotkeyStep},
       {"release-hotkey", 1, 1, &releaseHotkeyStep},
+      {"expect-hotkey-free", 1, 1, &expectHotkeyFreeStep},
+      {"type-keys", 1, 1, &typeKeysStep},
+      {"mouse-click", 1, 1, &mouseClickStep},
+      {"expect-enabled", 0, 1, &expectEnabledStep},
+      {"expect-disabled", 0, 1, &expectDisabledStep},
+      {"expect-active", 0, 1, &expectActiveStep},
+      {"expect-dialogs", 1, 1, &expectDialogsStep},
+      {"end-session", 0, 0, &endSessionStep},
+      {"expect-no-toolbar", 1, 1, &expectNoToolbarStep},
+      {"expect-released", 0, 0, &expectReleasedStep},
   }};
   for (const StepCommand& command : commands) {
     if (name == command.name) {

@@ -28,9 +28,12 @@ void expectLineStep(const ScenarioStep& step, ScenarioContext& context);
 void clickStep(const ScenarioStep& step, ScenarioContext& context);
 void connectStep(const ScenarioStep& step, ScenarioContext& context);
 void disconnectStep(const ScenarioStep& step, ScenarioContext& context);
+void endSessionStep(const ScenarioStep& step, ScenarioContext& context);
 void quitStep(const ScenarioStep& step, ScenarioContext& context);
 void expectToolbarStep(const ScenarioStep& step, ScenarioContext& context);
 void expectTooltipStep(const ScenarioStep& step, ScenarioContext& context);
+void expectNoToolbarStep(const ScenarioStep& step, ScenarioContext& context);
+void expectReleasedStep(const ScenarioStep& step, ScenarioContext& context);
 
 void waitWindowStep(const ScenarioStep& step, ScenarioContext& context);
 void typeStep(const ScenarioStep& step, ScenarioContext& context);
@@ -38,14 +41,22 @@ void pressButtonStep(const ScenarioStep& step, ScenarioContext& context);
 void closeStep(const ScenarioStep& step, ScenarioContext& context);
 void answerMessageStep(const ScenarioStep& step, ScenarioContext& context);
 
+void expectEnabledStep(const ScenarioStep& step, ScenarioContext& context);
+void expectDisabledStep(const ScenarioStep& step, ScenarioContext& context);
+void expectActiveStep(const ScenarioStep& step, ScenarioContext& context);
+void expectDialogsStep(const ScenarioStep& step, ScenarioContext& context);
+
 void keyStep(const ScenarioStep& step, ScenarioContext& context);
 void enterStep(const ScenarioStep& step, ScenarioContext& context);
 void escStep(const ScenarioStep& step, ScenarioContext& context);
+void typeKeysStep(const ScenarioStep& step, ScenarioContext& context);
+void mouseClickStep(const ScenarioStep& step, ScenarioContext& context);
 void activateStep(const ScenarioStep& step, ScenarioContext& context);
 void deactivateStep(const ScenarioStep& step, ScenarioContext& context);
 void waitHotkeyStep(const ScenarioStep& step, ScenarioContext& context);
 void holdHotkeyStep(const ScenarioStep& step, ScenarioContext& context);
 void releaseHotkeyStep(const ScenarioStep& step, ScenarioContext& context);
+void expectHotkeyFreeStep(const ScenarioStep& step, ScenarioContext& context);
 
 void screenshotStep(const ScenarioStep& step, ScenarioContext& context);
 

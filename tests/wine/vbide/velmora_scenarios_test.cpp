@@ -237,5 +237,87 @@ TEST_F(VelmoraScenarios, AHotkeyHeldByAnotherProgramAtActivationIsReportedOnce) 
                     "expect-line basMain 19 \"\\tDim strName As String\"\n"));
 }
 
+// Each of the four dialogs is modal to the IDE: while it is open the IDE's main window is
+// disabled, a real click on a toolbar button or into the code window and typing there do nothing,
+// and the Dim and Bas hotkeys open no second dialog; once it is closed the IDE is enabled and
+// active, and the module holds exactly the declaration the dialog's answer asked for. Typing
+// reaches the code window when no dialog is open.
+TEST_F(VelmoraScenarios, EachDialogIsModalToTheIdeAndNoSecondCommandStarts) {
+  const std::string tryEverything = "expect-disabled\n"
+                                    "mouse-click \"Dim宣言\"\n"
+                                    "mouse-click \"標準ﾓｼﾞｭｰﾙPublic宣言\"\n"
+                                    "mouse-click \"設定\"\n"
+                                    "mouse-click code\n"
+                                    "type-keys \"x\"\n"
+                                    "key Ctrl+Shift+D\n"
+                                    "key Ctrl+Shift+B\n"
+                                    "expect-dialogs 1\n";
+  const std::string closed = "expect-enabled\n"
+                             "expect-active\n";
+  expectPassed(play("caret basTax \"dblTax\"\n"
+                    "key Ctrl+Shift+D\n"
+                    "wait-window \"変数型選択\"\n" +
+                    tryEverything +
+                    "type ComboBox:1 \"Double\"\n"
+                    "press-button \"OK\"\n" +
+                    closed +
+                    "expect-line basTax 12 \"\\tDim dblTax As Double\"\n"
+                    "expect-line basTax 13 \"    dblTax = lngAmount * TAX_RATE\"\n"
+                    "click \"設定\"\n"
+                    "wait-window \"ベルモラの設定\"\n" +
+                    tryEverything +
+                    "press-button \"ｺﾒﾝﾄを問い合わせる\"\n"
+                    "press-button \"OK\"\n" +
+                    closed +
+                    "caret basMain \"strName\"\n"
+                    "key Ctrl+Shift+D\n"
+                    "wait-window \"ベルモラ－ｺﾒﾝﾄ問い合わせ\"\n" +
+                    tryEverything +
+                    "type 1 \"店名\"\n"
+                    "press-button \"OK\"\n" +
+                    closed +
+                    "expect-line basMain 19 \"\\tDim strName As String\\t'店名\"\n"
+                    "expect-line basMain 20 \"    mlngStarted = GetTickCount()\"\n"
+                    "caret frmOrder \"curTotal\"\n"
+                    "key Ctrl+Shift+B\n"
+                    "wait-window \"標準ﾓｼﾞｭｰﾙ選択\"\n" +
+                    tryEverything +
+                    "type ListBox:1 \"basTax\"\n"
+                    "press-button \"OK\"\n"
+                    "wait-window \"ベルモラ－ｺﾒﾝﾄ問い合わせ\"\n"
+                    "esc\n" +
+                    closed +
+                    "expect-line basTax 9 \"Public curTotal As Currency\"\n"
+                    "expect-line basTax 10 \"\"\n"
+                    // With no dialog open, the same clicks and typing reach the IDE.
+                    "caret basTax 3 1\n"
+                    "mouse-click code\n"
+                    "type-keys \"' \"\n"
+                    "expect-line basTax 3 \"' Public Const TAX_RATE As Double = 0.1\"\n"
+                    "caret clsItem \"strText\"\n"
+                    "mouse-click \"Private宣言\"\n"
+                    "wait-window \"ベルモラ－ｺﾒﾝﾄ問い合わせ\"\n"
+                    "esc\n"
+                    "expect-line clsItem 6 \"Private strText As String\"\n"));
+}
+
+// Windows ends the session while the type dialog is open: the IDE disconnects the add-in from
+// inside the dialog's message loop and releases it. The dialog ends as a cancel, nothing is
+// written, and the add-in leaves no toolbar, hotkey, atom or reference to the IDE's objects.
+TEST_F(VelmoraScenarios, TheSessionEndingWhileTheTypeDialogIsOpenLeavesNothing) {
+  expectPassed(play("caret basTax \"dblTax\"\n"
+                    "key Ctrl+Shift+D\n"
+                    "wait-window \"変数型選択\"\n"
+                    "type ComboBox:1 \"Double\"\n"
+                    "end-session\n"
+                    "expect-dialogs 0\n"
+                    "expect-enabled\n"
+                    "expect-active\n"
+                    "expect-line basTax 12 \"    dblTax = lngAmount * TAX_RATE\"\n"
+                    "expect-no-toolbar ベルモラ\n"
+                    "expect-hotkey-free Ctrl+Shift+D\n"
+                    "expect-released\n"));
+}
+
 } // namespace
 } // namespace velmora::test
