@@ -52,14 +52,38 @@ TEST(ScenarioScript, EveryCommandOfTheFormatIsKnownWithItsArguments) {
     const char* name;
     int min;
     int max;
-  } expected[] = {{"open", 1, 1},          {"caret", 2, 3},          {"key", 1, 1},
-                  {"click", 1, 1},         {"wait-window", 1, 1},    {"type", 2, 2},
-                  {"press-button", 1, 1},  {"enter", 0, 0},          {"esc", 0, 0},
-                  {"close", 0, 0},         {"answer-message", 1, 2}, {"deactivate", 0, 0},
-                  {"activate", 0, 0},      {"dump", 1, 1},           {"expect-line", 3, 3},
-                  {"disconnect", 0, 1},    {"connect", 0, 1},        {"quit", 0, 0},
-                  {"wait-hotkey", 1, 1},   {"expect-tooltip", 2, 2}, {"hold-hotkey", 1, 1},
-                  {"release-hotkey", 1, 1}};
+  } expected[] = {{"open", 1, 1},
+                  {"caret", 2, 3},
+                  {"key", 1, 1},
+                  {"click", 1, 1},
+                  {"wait-window", 1, 1},
+                  {"type", 2, 2},
+                  {"press-button", 1, 1},
+                  {"enter", 0, 0},
+                  {"esc", 0, 0},
+                  {"close", 0, 0},
+                  {"answer-message", 1, 2},
+                  {"deactivate", 0, 0},
+                  {"activate", 0, 0},
+                  {"dump", 1, 1},
+                  {"expect-line", 3, 3},
+                  {"disconnect", 0, 1},
+                  {"connect", 0, 1},
+                  {"quit", 0, 0},
+                  {"wait-hotkey", 1, 1},
+                  {"expect-tooltip", 2, 2},
+                  {"hold-hotkey", 1, 1},
+                  {"release-hotkey", 1, 1},
+                  {"expect-hotkey-free", 1, 1},
+                  {"type-keys", 1, 1},
+                  {"mouse-click", 1, 1},
+                  {"expect-enabled", 0, 1},
+                  {"expect-disabled", 0, 1},
+                  {"expect-active", 0, 1},
+                  {"expect-dialogs", 1, 1},
+                  {"end-session", 0, 0},
+                  {"expect-no-toolbar", 1, 1},
+                  {"expect-released", 0, 0}};
   for (const auto& each : expected) {
     const StepCommand* command = findCommand(each.name);
     ASSERT_NE(command, nullptr) << each.name;
