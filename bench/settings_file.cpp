@@ -8,6 +8,7 @@
 #include "settings/prefix_table.hpp"
 #include "settings/settings_keys.hpp"
 #include "sim/codec/iconv_ansi_codec.hpp"
+#include "sim/system/sim_file_store.hpp"
 #include "support/text.hpp"
 
 #include <benchmark/benchmark.h>
@@ -86,7 +87,8 @@ void rewriteInOneUpdate(SettingsFile& file) {
 struct Fixture {
   BenchDir dir;
   sim::IconvAnsiCodec codec;
-  SettingsFile file{dir.directory(), codec};
+  sim::SimFileStore files;
+  SettingsFile file{dir.directory(), codec, files};
   Fixture() { rewriteInOneUpdate(file); }
 };
 
@@ -122,7 +124,7 @@ BENCHMARK(SnapshotIniGetOneKey);
 void ParseOnly(benchmark::State& state) {
   Fixture fixture;
   const std::optional<ProfileDocument> document =
-      ProfileFile(fixture.file.path(), fixture.codec).load();
+      ProfileFile(fixture.file.path(), fixture.codec, fixture.files).load();
   const std::string bytes = document->bytes();
   while (state.KeepRunning()) {
     benchmark::DoNotOptimize(ProfileDocument::parse(bytes, fixture.codec));

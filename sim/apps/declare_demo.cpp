@@ -12,6 +12,7 @@
 #include "sim/ide/memory_code_module.hpp"
 #include "sim/ide/memory_vbe.hpp"
 #include "sim/ide/project_loader.hpp"
+#include "sim/system/sim_file_store.hpp"
 #include "support/error.hpp"
 #include "support/utf.hpp"
 
@@ -66,7 +67,8 @@ int run(const std::filesystem::path& vbp, const std::filesystem::path& settingsD
   auto loaded = sim::loadVbp(vbp, {codec, u"932"});
   sim::MemoryVbe vbe(loaded.project);
 
-  SettingsFile settings(fromUtf8(settingsDirectory.string()), *codec);
+  sim::SimFileStore files;
+  SettingsFile settings(fromUtf8(settingsDirectory.string()), *codec, files);
   Prefixes prefixes;
   Options options;
   LoadPrefixTable(settings, prefixes);

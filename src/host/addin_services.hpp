@@ -4,6 +4,7 @@
 #include "ports/atom_table.hpp"
 #include "ports/clipboard.hpp"
 #include "ports/event_pump.hpp"
+#include "ports/file_store.hpp"
 #include "ports/forms_toolkit.hpp"
 #include "ports/hotkey_service.hpp"
 #include "ports/library_info.hpp"
@@ -21,6 +22,7 @@ struct AddinServices {
   Clipboard& clipboard;
   const LibraryInfo& library;
   const AnsiCodec& codec;
+  FileStore& files;
 };
 
 } // namespace velmora

@@ -63,7 +63,7 @@ void Connection::OnConnection(std::shared_ptr<Vbe> vbe) {
 
 void Connection::connect(std::shared_ptr<Vbe> vbe) {
   BuildWordDelimiters(state_.engine.Delimiters);
-  const SettingsFile settings(services_.library.directory(), services_.codec);
+  const SettingsFile settings(services_.library.directory(), services_.codec, services_.files);
   LoadPrefixTable(settings, state_.prefixes);
   LoadOptions(settings, state_.options);
   if (!vbe) {

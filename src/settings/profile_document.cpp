@@ -9,11 +9,10 @@ namespace velmora {
 
 namespace {
 
-constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kNewLine = "\r\n";
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
-// The codec of files that start with a UTF-8 byte-order mark.
+// The codec of the text of files that start with a byte-order mark.
 class Utf8LineCodec final : public AnsiCodec {
 public:
   std::string encode(std::u16string_view text) const override { return toUtf8(text); }
@@ -139,13 +138,23 @@ ProfileLine ProfileDocument::makeOwnLine(std::string bytes) const {
 
 ProfileDocument ProfileDocument::parse(std::string bytes, const AnsiCodec& codec) {
   ProfileDocument document(codec);
+  document.encoding_ = detectProfileEncoding(bytes);
+  const std::size_t mark = profileByteOrderMark(document.encoding_).size();
+  switch (document.encoding_) {
+  case ProfileEncoding::Utf16:
+    bytes = utf16LeToUtf8(std::string_view(bytes).substr(mark));
+    break;
+  case ProfileEncoding::Utf8:
+    bytes.erase(0, mark);
+    break;
+  case ProfileEncoding::Ansi:
+    break;
+  }
+  if (document.encoding_ != ProfileEncoding::Ansi) {
+    document.codec_ = &utf8LineCodec();
+  }
   document.source_ = std::make_shared<const std::string>(std::move(bytes));
   std::string_view rest = *document.source_;
-  if (rest.starts_with(kUtf8ByteOrderMark)) {
-    document.codec_ = &utf8LineCodec();
-    document.byteOrderMark_ = rest.substr(0, kUtf8ByteOrderMark.size());
-    rest.remove_prefix(kUtf8ByteOrderMark.size());
-  }
   document.lines_.reserve(static_cast<std::size_t>(std::count(rest.begin(), rest.end(), '\n')) + 1);
   while (!rest.empty()) {
     // (A plain loop: find_first_of tests each byte against the set with a call of its own.)
@@ -283,32 +292,36 @@ void ProfileDocument::clearSection(std::u16string_view section) {
   if (section.empty()) {
     return;
   }
-  for (std::size_t header = 0; header < lines_.size(); ++header) {
-    if (lines_[header].kind != ProfileLine::Kind::Section ||
-        !profileNamesEqual(lines_[header].name, section)) {
-      continue;
-    }
-    const std::size_t last = lastNonBlank(header, bodyEnd(header + 1));
-    if (last > header) {
-      lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(header + 1),
-                   lines_.begin() + static_cast<std::ptrdiff_t>(last + 1));
-      changed_ = true;
-    }
+  const std::size_t header = findSection(section);
+  if (header == kNone) {
+    return;
+  }
+  const std::size_t last = lastNonBlank(header, bodyEnd(header + 1));
+  if (last > header) {
+    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(header + 1),
+                 lines_.begin() + static_cast<std::ptrdiff_t>(last + 1));
+    changed_ = true;
   }
 }
 
 std::string ProfileDocument::bytes() const {
-  std::size_t size = byteOrderMark_.size();
+  const std::string_view mark = profileByteOrderMark(encoding_);
+  std::size_t size = mark.size();
   for (const ProfileLine& line : lines_) {
     size += line.bytes.size() + line.end.size();
   }
-  std::string out;
-  out.reserve(size);
-  out += byteOrderMark_;
+  std::string text;
+  text.reserve(size);
+  text += mark;
   for (const ProfileLine& line : lines_) {
-    out += line.bytes;
-    out += line.end;
+    text += line.bytes;
+    text += line.end;
   }
+  if (encoding_ != ProfileEncoding::Utf16) {
+    return text;
+  }
+  std::string out(mark);
+  out += utf8ToUtf16Le(std::string_view(text).substr(mark.size()));
   return out;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ports/ansi_codec.hpp"
+#include "settings/profile_encoding.hpp"
 
 #include <memory>
 #include <optional>
@@ -33,15 +34,17 @@ struct ProfileLine {
 // an entry of the section above it: name and value are the trimmed text before and after the
 // first '='; a line without '=' is an entry without a value, which reads as missing. Comment
 // lines (';') get no special treatment, as in the profile functions: they are entries whose name
-// starts with ';'. Only the first section of a name is searched, and in it the first entry of a
-// name. The lines above the first header form a section without a name, which only a lookup of
-// the empty section name finds (and which is never written or cleared).
+// starts with ';'. Only the first section of a name is searched, written and cleared, and in it
+// the first entry of a name; later sections of that name are left as they are. The lines above
+// the first header form a section without a name, which only a lookup of the empty section name
+// finds (and which is never written or cleared).
 //
-// Text: a file starting with a UTF-8 byte-order mark is read and written as UTF-8 (as Wine does);
-// any other file is in the ANSI code page of the codec. Lines are split on the bytes CR and LF,
-// which are never part of a double-byte character in the ANSI code pages; a pure-ASCII line is
-// decoded without the codec, since those code pages are ASCII supersets. Values are decoded
-// only when asked for.
+// Text: a file starting with the UTF-16LE byte-order mark is read and written as UTF-16, one
+// starting with the UTF-8 mark as UTF-8 (see ProfileEncoding); any other file is in the ANSI code
+// page of the codec. A UTF-16 file is held as UTF-8 text in memory and turned back into the same
+// units when written. Lines are split on the bytes CR and LF, which are never part of a
+// double-byte character in the ANSI code pages; a pure-ASCII line is decoded without the codec,
+// since those code pages are ASCII supersets. Values are decoded only when asked for.
 class ProfileDocument {
 public:
   // The document of a file that does not exist yet.
@@ -66,15 +69,17 @@ public:
   // and would read back as other keys.
   bool set(std::u16string_view section, std::u16string_view key, std::u16string_view value);
 
-  // Removes every line of every section of that name but its header (blank lines at the end of
-  // a section stay, to keep the layout); a missing section is left missing, a blank name does
-  // nothing.
+  // Removes every line of the first section of that name but its header (blank lines at the
+  // end of the section stay, to keep the layout); later sections of that name keep theirs. A
+  // missing section is left missing, a blank name does nothing.
   void clearSection(std::u16string_view section);
 
   // True once set or clearSection changed something.
   bool changed() const { return changed_; }
 
-  // The file's bytes.
+  ProfileEncoding encoding() const { return encoding_; }
+
+  // The file's bytes, in the encoding it was read in.
   std::string bytes() const;
 
 private:
@@ -86,8 +91,8 @@ private:
   ProfileLine makeOwnLine(std::string bytes) const;
 
   const AnsiCodec* codec_;
-  std::shared_ptr<const std::string> source_;
-  std::string_view byteOrderMark_;
+  std::shared_ptr<const std::string> source_; // the text after the byte-order mark
+  ProfileEncoding encoding_ = ProfileEncoding::Ansi;
   std::vector<ProfileLine> lines_;
   bool changed_ = false;
 };

@@ -5,17 +5,17 @@
 
 namespace velmora {
 
-ProfileFile::ProfileFile(std::filesystem::path path, const AnsiCodec& codec)
-    : path_(std::move(path)), codec_(&codec) {}
+ProfileFile::ProfileFile(std::filesystem::path path, const AnsiCodec& codec, FileStore& store)
+    : path_(std::move(path)), codec_(&codec), store_(&store) {}
 
 std::optional<ProfileDocument> ProfileFile::load() const {
-  WholeFile file = readWholeFile(path_);
+  FileContents file = store_->read(path_);
   switch (file.status) {
-  case WholeFile::Status::Read:
+  case FileContents::Status::Read:
     return ProfileDocument::parse(std::move(file.bytes), *codec_);
-  case WholeFile::Status::Missing:
+  case FileContents::Status::Missing:
     return ProfileDocument(*codec_);
-  case WholeFile::Status::Failed:
+  case FileContents::Status::Failed:
     break;
   }
   return std::nullopt;
@@ -55,7 +55,7 @@ bool ProfileFile::update(const std::function<bool(ProfileDocument&)>& edit) {
   if (!document->changed()) {
     return true;
   }
-  return replaceWholeFile(path_, document->bytes());
+  return replaceWholeFile(*store_, path_, document->bytes());
 }
 
 } // namespace velmora

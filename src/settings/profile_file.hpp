@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ports/ansi_codec.hpp"
+#include "ports/file_store.hpp"
 #include "settings/profile_document.hpp"
 
 #include <cstddef>
@@ -20,7 +21,8 @@ namespace velmora {
 // whole (see replaceWholeFile), so that a crash never leaves a torn file.
 class ProfileFile {
 public:
-  ProfileFile(std::filesystem::path path, const AnsiCodec& codec);
+  // The codec and the store must outlive the object.
+  ProfileFile(std::filesystem::path path, const AnsiCodec& codec, FileStore& store);
 
   const std::filesystem::path& path() const { return path_; }
   const AnsiCodec& codec() const { return *codec_; }
@@ -50,6 +52,7 @@ public:
 private:
   std::filesystem::path path_;
   const AnsiCodec* codec_;
+  FileStore* store_;
 };
 
 } // namespace velmora

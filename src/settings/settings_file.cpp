@@ -7,8 +7,10 @@
 
 namespace velmora {
 
-SettingsFile::SettingsFile(std::u16string_view libraryDirectory, const AnsiCodec& codec)
-    : windowsPath_(SettingsPath(libraryDirectory)), profile_(nativePath(windowsPath_), codec) {}
+SettingsFile::SettingsFile(std::u16string_view libraryDirectory, const AnsiCodec& codec,
+                           FileStore& store)
+    : windowsPath_(SettingsPath(libraryDirectory)),
+      profile_(nativePath(windowsPath_), codec, store) {}
 
 std::u16string SettingsFile::IniGet(std::u16string_view section, std::u16string_view key) const {
   try {

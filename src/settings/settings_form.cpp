@@ -25,7 +25,7 @@ SettingsForm::SettingsForm(AddinState& state, const AddinServices& services,
                            SettingsFormOwner& owner)
     : state_(state), services_(services), ports_{services.atoms, services.hotkeys,
                                                  services.windowProcedures, services.pump},
-      owner_(owner), file_(services.library.directory(), services.codec),
+      owner_(owner), file_(services.library.directory(), services.codec, services.files),
       form_(services.forms.load(SettingsFormLayout())) {
   bindEvents();
 }

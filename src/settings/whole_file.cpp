@@ -1,108 +1,56 @@
 #include "settings/whole_file.hpp"
 
-#include <array>
-#include <atomic>
-#include <chrono>
-#include <cstdint>
-#include <fstream>
-#include <random>
-
 namespace velmora {
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// A name for the new file that no other writer (another thread or another process writing the
-// same file at the same moment) picks.
-std::string uniqueSuffix() {
-  static std::atomic<std::uint64_t> counter{0};
-  std::uint64_t seed =
-      static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-  try {
-    std::random_device device;
-    seed ^= (static_cast<std::uint64_t>(device()) << 32) ^ device();
-  } catch (const std::exception&) {
-    // The clock and the counter alone keep the name unique within this process.
-  }
-  seed ^= ++counter * 0x9E3779B97F4A7C15ULL;
-  static constexpr std::string_view digits = "0123456789abcdef";
-  std::string suffix = ".";
-  for (int shift = 60; shift >= 0; shift -= 4) {
-    suffix += digits[(seed >> shift) & 0xF];
-  }
-  return suffix + ".tmp";
-}
+using Outcome = FileStore::Outcome;
 
-bool writeNewFile(const fs::path& path, std::string_view bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) {
-    return false;
+// Runs `step` until it is no longer Busy or the pauses are used up; the pauses are shared by all
+// the steps of one replacement.
+template <typename Step> Outcome patiently(FileStore& store, int& pauses, Step step) {
+  Outcome outcome = step();
+  while (outcome == Outcome::Busy && pauses < kBusyPauses) {
+    store.pause(kBusyPause);
+    ++pauses;
+    outcome = step();
   }
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  return !out.fail();
+  return outcome;
 }
 
 } // namespace
 
-WholeFile readWholeFile(const fs::path& path) {
-  WholeFile file;
-  std::error_code error;
-  const fs::file_status status = fs::status(path, error);
-  if (status.type() == fs::file_type::not_found) {
-    return file;
-  }
-  file.status = WholeFile::Status::Failed;
-  if (error || !fs::is_regular_file(status)) {
-    return file;
-  }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    return file;
-  }
-  std::array<char, 16384> buffer{};
-  while (in.read(buffer.data(), buffer.size()) || in.gcount() > 0) {
-    file.bytes.append(buffer.data(), static_cast<std::size_t>(in.gcount()));
-  }
-  if (!in.bad()) {
-    file.status = WholeFile::Status::Read;
-  }
-  return file;
+fs::path besidePath(const fs::path& path) {
+  fs::path beside = path;
+  beside += ".new";
+  return beside;
 }
 
-bool replaceWholeFile(const fs::path& path, std::string_view bytes) {
-  std::error_code error;
-  fs::path target = path;
-  if (fs::is_symlink(fs::symlink_status(path, error))) {
-    target = fs::canonical(path, error);
-    if (error) {
-      return false;
-    }
-  }
-  const fs::file_status old = fs::status(target, error);
-  const bool exists = fs::exists(old);
-  if (exists && (!fs::is_regular_file(old) ||
-                 (old.permissions() & fs::perms::owner_write) == fs::perms::none)) {
+bool replaceWholeFile(FileStore& store, const fs::path& path, std::string_view bytes) {
+  const fs::path beside = besidePath(path);
+  int pauses = 0;
+  const Outcome written = patiently(store, pauses, [&] { return store.writeNew(beside, bytes); });
+  if (written == Outcome::Busy) {
+    // Another writer's new file, still open: it is not ours to remove.
     return false;
   }
-
-  fs::path fresh = target;
-  fresh += uniqueSuffix();
-  if (!writeNewFile(fresh, bytes)) {
-    fs::remove(fresh, error);
+  if (written == Outcome::Refused) {
+    store.remove(beside);
+    return store.overwrite(path, bytes);
+  }
+  switch (patiently(store, pauses, [&] { return store.replace(path, beside); })) {
+  case Outcome::Done:
+    return true;
+  case Outcome::Busy:
+    store.remove(beside);
     return false;
+  case Outcome::Refused:
+    break;
   }
-  if (exists) {
-    fs::permissions(fresh, old.permissions(), error);
-  }
-  fs::rename(fresh, target, error);
-  if (error) {
-    std::error_code ignored;
-    fs::remove(fresh, ignored);
-    return false;
-  }
-  return true;
+  store.remove(beside);
+  return store.overwrite(path, bytes);
 }
 
 } // namespace velmora

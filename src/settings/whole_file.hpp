@@ -1,31 +1,32 @@
 #pragma once
 
+#include "ports/file_store.hpp"
+
+#include <cstdint>
 #include <filesystem>
-#include <string>
 #include <string_view>
 
 namespace velmora {
 
-// Reading a file whole and replacing it whole.
+// Replacing a settings file whole.
 
-struct WholeFile {
-  enum class Status { Read, Missing, Failed };
+// How long a replacement waits for another process to let go of the file: this runs on the IDE's
+// user-interface thread, so about half a second in all, in short pauses.
+inline constexpr std::uint32_t kBusyPause = 50;
+inline constexpr int kBusyPauses = 10;
 
-  Status status = Status::Missing;
-  std::string bytes; // the contents when read
-};
+// The new contents' file beside `path`, put in its place by replaceWholeFile. One name per file,
+// so that a leftover (the IDE ended between the two steps) is reused by the next replacement.
+std::filesystem::path besidePath(const std::filesystem::path& path);
 
-// The file's bytes; Missing when there is no file of that name, Failed when there is one that
-// cannot be read (a directory, no permission, an error while reading).
-WholeFile readWholeFile(const std::filesystem::path& path);
-
-// Replaces (or creates) the file with `bytes` so that no reader ever sees a part of it: the
-// bytes go to a new file beside it, which is then renamed over it. Fails, leaving the file as it
-// was and no new file behind, when the directory is missing or not writable, when the file is
-// read-only (as the profile functions refuse to write one), or on any error on the way. A link
-// is followed: the file it points to is replaced. The new file gets the old one's permissions.
-// The data are not forced to the disk: a crash of the program cannot tear the file, a power
-// failure right after the rename may still lose the new contents on some file systems.
-bool replaceWholeFile(const std::filesystem::path& path, std::string_view bytes);
+// Replaces (or creates) the file with `bytes` so that no reader ever sees a part of it: the bytes
+// go to a new file beside it, which then takes its place, keeping its attributes. While another
+// process holds the file the replacement waits and tries again (kBusyPauses pauses of
+// kBusyPause); when it still holds it, nothing is written and the result is false. When the
+// system refuses the new file or the replacement for a reason waiting does not cure (a folder
+// the user may not write), the file is written in place instead, as the system's profile
+// functions write it. No file beside it is left behind on any path. True when the file holds
+// `bytes` afterwards.
+bool replaceWholeFile(FileStore& store, const std::filesystem::path& path, std::string_view bytes);
 
 } // namespace velmora

@@ -14,6 +14,7 @@
 #include "sim/ide/memory_vb_component.hpp"
 #include "sim/ide/memory_vbe.hpp"
 #include "sim/system/sim_desktop.hpp"
+#include "sim/system/sim_file_store.hpp"
 #include "sim/system/sim_library_info.hpp"
 
 #include <gtest/gtest.h>
@@ -75,6 +76,7 @@ protected:
   sim::SimProgram& other = desktop.createProgram("Other");
   TempDir dir;
   sim::IconvAnsiCodec codec;
+  sim::SimFileStore files;
   sim::SimLibraryInfo library{dir.directory(), {1, 0}};
   sim::ScriptedToolkit toolkit{&ide.ui()};
   std::shared_ptr<sim::CommandBarWorld> world = std::make_shared<sim::CommandBarWorld>();
@@ -83,8 +85,15 @@ protected:
   sim::MemoryVbe memoryVbe;
   sim::RecordingVbe vbe{memoryVbe, world->calls};
   std::shared_ptr<sim::MemoryCodeModule> module;
-  AddinServices services{toolkit,          ide.pump(),          desktop.atoms(), ide.hotkeys(),
-                         ide.procedures(), desktop.clipboard(), library,         codec};
+  AddinServices services{toolkit,
+                         ide.pump(),
+                         desktop.atoms(),
+                         ide.hotkeys(),
+                         ide.procedures(),
+                         desktop.clipboard(),
+                         library,
+                         codec,
+                         files};
   AddinState state; // after everything the settings form uses
   Connection connection{state, services};
 };

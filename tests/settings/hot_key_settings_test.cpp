@@ -1,6 +1,7 @@
 #include "settings/hot_key_settings.hpp"
 #include "settings/settings_file.hpp"
 #include "sim/codec/iconv_ansi_codec.hpp"
+#include "sim/system/sim_file_store.hpp"
 #include "support/error.hpp"
 #include "temp_dir.hpp"
 
@@ -14,7 +15,8 @@ class HotKeySettingsTest : public ::testing::Test {
 protected:
   testing::TempDir dir;
   sim::IconvAnsiCodec codec;
-  SettingsFile file{dir.directory(), codec};
+  sim::SimFileStore files;
+  SettingsFile file{dir.directory(), codec, files};
   HotKeys hotKeys{};
 };
 

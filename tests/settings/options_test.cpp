@@ -1,6 +1,7 @@
 #include "settings/options.hpp"
 #include "settings/settings_file.hpp"
 #include "sim/codec/iconv_ansi_codec.hpp"
+#include "sim/system/sim_file_store.hpp"
 #include "support/error.hpp"
 #include "temp_dir.hpp"
 
@@ -16,7 +17,8 @@ protected:
 
   testing::TempDir dir;
   sim::IconvAnsiCodec codec;
-  SettingsFile file{dir.directory(), codec};
+  sim::SimFileStore files;
+  SettingsFile file{dir.directory(), codec, files};
 };
 
 TEST_F(OptionsTest, MissingOrBlankOptionsAreOn) {

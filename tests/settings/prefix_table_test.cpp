@@ -1,6 +1,7 @@
 #include "settings/prefix_table.hpp"
 #include "settings/settings_file.hpp"
 #include "sim/codec/iconv_ansi_codec.hpp"
+#include "sim/system/sim_file_store.hpp"
 #include "temp_dir.hpp"
 
 #include <gtest/gtest.h>
@@ -18,7 +19,8 @@ protected:
 
   testing::TempDir dir;
   sim::IconvAnsiCodec codec;
-  SettingsFile file{dir.directory(), codec};
+  sim::SimFileStore files;
+  SettingsFile file{dir.directory(), codec, files};
   Prefixes prefixes;
 };
 

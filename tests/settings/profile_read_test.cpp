@@ -1,5 +1,6 @@
 #include "settings/profile_file.hpp"
 #include "sim/codec/iconv_ansi_codec.hpp"
+#include "sim/system/sim_file_store.hpp"
 #include "temp_dir.hpp"
 
 #include <gtest/gtest.h>
@@ -59,11 +60,12 @@ protected:
 
   std::optional<std::u16string> get(std::u16string_view section, std::u16string_view key,
                                     std::size_t bufferSize = 255) const {
-    return ProfileFile(dir.file("odd.ini"), codec).getString(section, key, bufferSize);
+    return ProfileFile(dir.file("odd.ini"), codec, files).getString(section, key, bufferSize);
   }
 
   testing::TempDir dir;
   sim::IconvAnsiCodec codec;
+  mutable sim::SimFileStore files;
 };
 
 TEST_F(ProfileRead, TrimsBlanksAndQuotesAsWindowsDoes) {
@@ -122,7 +124,7 @@ TEST_F(ProfileRead, SectionHeadersEndAtTheLastBracket) {
 
 TEST_F(ProfileRead, NamesIgnoreOnlyAsciiCase) {
   dir.write("case.ini", "[S]\r\nA\x83\x9F=greek\r\nb\x82\x60=fullwidth\r\n");
-  const ProfileFile file(dir.file("case.ini"), codec);
+  const ProfileFile file(dir.file("case.ini"), codec, files);
   EXPECT_EQ(file.getString(u"s", u"aΑ", 255), u"greek");
   EXPECT_EQ(file.getString(u"s", u"aα", 255), std::nullopt);
   EXPECT_EQ(file.getString(u"S", u"Bａ", 255), std::nullopt);
@@ -130,7 +132,7 @@ TEST_F(ProfileRead, NamesIgnoreOnlyAsciiCase) {
 
 TEST_F(ProfileRead, LinesAboveTheFirstHeaderHaveTheEmptySectionName) {
   dir.write("pre.ini", "pre=1\r\n[S]\r\nk=2\r\n[]\r\nlater=3\r\n");
-  ProfileFile file(dir.file("pre.ini"), codec);
+  ProfileFile file(dir.file("pre.ini"), codec, files);
   EXPECT_EQ(file.getString(u"", u"pre", 255), u"1");
   EXPECT_EQ(file.getString(u" ", u"k", 255), std::nullopt);
   EXPECT_EQ(file.getString(u"", u"later", 255), std::nullopt);
@@ -140,7 +142,7 @@ TEST_F(ProfileRead, LinesAboveTheFirstHeaderHaveTheEmptySectionName) {
 }
 
 TEST_F(ProfileRead, MissingFileReadsAsMissing) {
-  EXPECT_EQ(ProfileFile(dir.file("none.ini"), codec).getString(u"Velmora", u"Key1", 255),
+  EXPECT_EQ(ProfileFile(dir.file("none.ini"), codec, files).getString(u"Velmora", u"Key1", 255),
             std::nullopt);
 }
 
@@ -154,7 +156,7 @@ TEST_F(ProfileRead, LongValuesAreCutBetweenCharacters) {
   file += "dbcs252=" + std::string(252, 'e') + day + "\r\n";
   file += "quoted=\"" + std::string(254, 'q') + "\"\r\n";
   dir.write("long.ini", file);
-  const ProfileFile profile(dir.file("long.ini"), codec);
+  const ProfileFile profile(dir.file("long.ini"), codec, files);
   EXPECT_EQ(profile.getString(u"S", u"long", 255), std::u16string(254, u'a'));
   EXPECT_EQ(profile.getString(u"S", u"l254", 255), std::u16string(254, u'b'));
   EXPECT_EQ(profile.getString(u"S", u"dbcs253", 255), std::u16string(253, u'd'));

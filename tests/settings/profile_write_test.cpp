@@ -1,6 +1,8 @@
 #include "settings/profile_file.hpp"
 #include "sim/codec/iconv_ansi_codec.hpp"
+#include "sim/system/sim_file_store.hpp"
 #include "temp_dir.hpp"
+#include "utf16_file.hpp"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -8,12 +10,17 @@
 namespace velmora {
 namespace {
 
+using testing::utf16File;
+
 class ProfileWrite : public ::testing::Test {
 protected:
-  ProfileFile file(const std::string& name = "w.ini") const { return {dir.file(name), codec}; }
+  ProfileFile file(const std::string& name = "w.ini") const {
+    return {dir.file(name), codec, files};
+  }
 
   testing::TempDir dir;
   sim::IconvAnsiCodec codec;
+  mutable sim::SimFileStore files;
 };
 
 TEST_F(ProfileWrite, CreatesFileSectionAndKeysWithCrLf) {
@@ -86,15 +93,21 @@ TEST_F(ProfileWrite, RefusesTextThatWouldReadBackAsOtherKeys) {
   EXPECT_EQ(dir.read("w.ini"), "[S]\r\na=2\r\n");
 }
 
-TEST_F(ProfileWrite, ClearingASectionKeepsItsHeaderAndTheRest) {
+TEST_F(ProfileWrite, OnlyTheFirstSectionOfANameIsClearedAndWritten) {
   dir.write("w.ini", "; top\r\n[Velmora]\r\na=1\r\n; inner comment\r\nb = 2\r\n\r\n"
-                     "[Next]\r\nc=3\r\n[velmora]\r\nd=4");
+                     "[Next]\r\nc=3\r\n[velmora]\r\nd=4\r\na=9");
   ProfileFile profile = file();
   EXPECT_TRUE(profile.clearSection(u"VELMORA"));
-  EXPECT_EQ(dir.read("w.ini"), "; top\r\n[Velmora]\r\n\r\n[Next]\r\nc=3\r\n[velmora]\r\n");
+  EXPECT_EQ(dir.read("w.ini"),
+            "; top\r\n[Velmora]\r\n\r\n[Next]\r\nc=3\r\n[velmora]\r\nd=4\r\na=9");
+  // The later section is never searched: its keys read as missing and are written anew into the
+  // first one.
   EXPECT_EQ(profile.getString(u"Velmora", u"a", 255), std::nullopt);
+  EXPECT_EQ(profile.getString(u"Velmora", u"d", 255), std::nullopt);
   EXPECT_TRUE(profile.writeString(u"Velmora", u"a", u"5"));
-  EXPECT_EQ(dir.read("w.ini"), "; top\r\n[Velmora]\r\na=5\r\n\r\n[Next]\r\nc=3\r\n[velmora]\r\n");
+  EXPECT_TRUE(profile.clearSection(u"Velmora") && profile.writeString(u"Velmora", u"d", u"6"));
+  EXPECT_EQ(dir.read("w.ini"),
+            "; top\r\n[Velmora]\r\nd=6\r\n\r\n[Next]\r\nc=3\r\n[velmora]\r\nd=4\r\na=9");
 }
 
 TEST_F(ProfileWrite, ClearingAMissingSectionOrFileChangesNothing) {
@@ -112,6 +125,36 @@ TEST_F(ProfileWrite, FileWithUtf8ByteOrderMarkStaysUtf8) {
   EXPECT_EQ(profile.getString(u"S", u"k", 255), u"日");
   EXPECT_TRUE(profile.writeString(u"S", u"m", u"本"));
   EXPECT_EQ(dir.read("w.ini"), "\xEF\xBB\xBF[S]\r\nk=\xE6\x97\xA5\r\nm=\xE6\x9C\xAC\r\n");
+}
+
+TEST_F(ProfileWrite, AUtf16FileIsReadAndWrittenBackInUtf16ByteForByteButTheChange) {
+  // Blank lines, spaces, a line without an end, a character beyond the code page, one that needs
+  // a surrogate pair and an unpaired surrogate in a comment: all must come back unit for unit.
+  const std::u16string before = u"; 設定 \xD83D tail\r\n"
+                                u"\r\n"
+                                u"[Velmora]\r\n"
+                                u"  SettouChar1 = 文字 \r\n"
+                                u"Kata1=String\n"
+                                u"\r\n"
+                                u"[Other]\r\n"
+                                u"x=é😀";
+  dir.write("w.ini", utf16File(before));
+  ProfileFile profile = file();
+  EXPECT_EQ(profile.getString(u"velmora", u"settouchar1", 255), u"文字");
+  EXPECT_EQ(profile.getString(u"Other", u"x", 255), u"é😀");
+
+  EXPECT_TRUE(profile.writeString(u"Velmora", u"Kata1", u"Long"));
+  EXPECT_TRUE(profile.writeString(u"Velmora", u"Key1", u"68"));
+  EXPECT_TRUE(profile.writeString(u"Added", u"k", u"型"));
+  std::u16string after = before;
+  after.replace(after.find(u"Kata1=String\n"), 13, u"Kata1=Long\nKey1=68\r\n");
+  after += u"\r\n[Added]\r\nk=型\r\n";
+  EXPECT_EQ(dir.read("w.ini"), utf16File(after));
+  EXPECT_EQ(profile.getString(u"Velmora", u"Kata1", 255), u"Long");
+
+  EXPECT_TRUE(profile.clearSection(u"Velmora"));
+  EXPECT_EQ(dir.read("w.ini"), utf16File(u"; 設定 \xD83D tail\r\n\r\n[Velmora]\r\n\r\n[Other]\r\n"
+                                         u"x=é😀\r\n[Added]\r\nk=型\r\n"));
 }
 
 TEST_F(ProfileWrite, UpdateAppliesAllChangesInOneWriteOrNone) {

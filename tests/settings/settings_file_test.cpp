@@ -1,7 +1,12 @@
+#include "settings/hot_key_settings.hpp"
+#include "settings/prefix_table.hpp"
 #include "settings/settings_file.hpp"
 #include "settings/settings_path.hpp"
+#include "settings/settings_save.hpp"
 #include "sim/codec/iconv_ansi_codec.hpp"
+#include "sim/system/sim_file_store.hpp"
 #include "temp_dir.hpp"
+#include "utf16_file.hpp"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -26,12 +31,13 @@ TEST(SettingsPath, BackslashesNameTheSameFileOnLinux) {
   // A directory given with backslashes and one ending in one (as a drive root does).
   const testing::TempDir dir;
   const sim::IconvAnsiCodec codec;
+  sim::SimFileStore files;
   std::u16string spelt = dir.directory();
   spelt[spelt.rfind(u'/')] = u'\\';
-  SettingsFile withBackslash(spelt, codec);
+  SettingsFile withBackslash(spelt, codec, files);
   EXPECT_TRUE(withBackslash.IniPut(u"Velmora", u"Non", u"0"));
   EXPECT_TRUE(dir.exists("Velmora.ini"));
-  const SettingsFile withTrailing(spelt + u"\\", codec);
+  const SettingsFile withTrailing(spelt + u"\\", codec, files);
   EXPECT_EQ(withTrailing.windowsPath(), spelt + u"\\Velmora.ini");
   EXPECT_EQ(withTrailing.IniGet(u"Velmora", u"Non"), u"0");
 }
@@ -41,7 +47,8 @@ class SettingsFileTest : public ::testing::Test {
 protected:
   testing::TempDir dir;
   sim::IconvAnsiCodec codec;
-  SettingsFile file{dir.directory(), codec};
+  sim::SimFileStore files;
+  SettingsFile file{dir.directory(), codec, files};
 };
 
 TEST_F(SettingsFileTest, MissingFileReadsEmptyAndIsCreatedByTheFirstWrite) {
@@ -91,7 +98,7 @@ TEST_F(SettingsFileTest, FailedWritesReportFalseAndChangeNothing) {
   EXPECT_EQ(file.IniGet(u"Velmora", u"Non"), u"1");
   EXPECT_EQ(dir.names(), std::vector<std::string>{"Velmora.ini"});
 
-  SettingsFile nowhere(dir.directory() + u"/missing", codec);
+  SettingsFile nowhere(dir.directory() + u"/missing", codec, files);
   EXPECT_FALSE(nowhere.IniPut(u"Velmora", u"Non", u"0"));
   EXPECT_FALSE(std::filesystem::exists(dir.file("missing")));
 }
@@ -124,6 +131,51 @@ TEST_F(SettingsFileTest, UpdateRewritesInOneReplacement) {
            document.set(u"Velmora", u"Kata1", u"Long");
   }));
   EXPECT_EQ(dir.read("Velmora.ini"), "[Velmora]\r\nSettouChar1=lng\r\nKata1=Long\r\n");
+}
+
+// A settings file saved as "Unicode" is read, repaired and rewritten in UTF-16 only; a later
+// section of the same name is neither read nor changed.
+TEST_F(SettingsFileTest, AUnicodeFileStaysUnicodeThroughTheRepairsAndTheDialogsRewrite) {
+  dir.write("Velmora.ini", testing::utf16File(u"[Velmora]\r\nSettouChar1=文字\r\nKata1=String\r\n"
+                                              u"Key1=69\r\n[velmora]\r\nNon=0\r\nKey2=70\r\n"));
+  Prefixes prefixes;
+  LoadPrefixTable(file, prefixes);
+  ASSERT_EQ(prefixes.PrefixCount, 1);
+  EXPECT_EQ(prefixes.PrefixTable[0].SettouChar, u"文字");
+  EXPECT_EQ(file.IniGet(u"Velmora", u"Non"), u"");
+
+  HotKeys hotKeys{};
+  ReadHotKeys(file, hotKeys);
+  EXPECT_EQ(hotKeys[0].Key, 69);
+  EXPECT_EQ(hotKeys[1].Key, 80) << "slot 2's key in the later section is not seen";
+  EXPECT_EQ(dir.read("Velmora.ini"),
+            testing::utf16File(u"[Velmora]\r\nSettouChar1=文字\r\nKata1=String\r\nKey1=69\r\n"
+                               u"HotKeyFlg1=6\r\nHotKeyFlg2=6\r\nKey2=80\r\nHotKeyFlg3=6\r\n"
+                               u"Key3=71\r\nHotKeyFlg4=6\r\nKey4=66\r\n"
+                               u"[velmora]\r\nNon=0\r\nKey2=70\r\n"));
+
+  prefixes.PrefixTable.push_back({u"ｶﾅ", u"型①"});
+  prefixes.PrefixCount = 2;
+  hotKeys[3] = {7, 66};
+  EXPECT_TRUE(SaveSettings(file, prefixes, Options{1, 0, 1, 0}, hotKeys));
+  EXPECT_EQ(dir.read("Velmora.ini"),
+            testing::utf16File(u"[Velmora]\r\nSettouChar1=文字\r\nKata1=String\r\n"
+                               u"SettouChar2=ｶﾅ\r\nKata2=型①\r\nNon=1\r\nTenmetsu=0\r\n"
+                               u"Comment=1\r\nImeMode=0\r\nHotKeyFlg1=6\r\nKey1=69\r\n"
+                               u"HotKeyFlg2=6\r\nKey2=80\r\nHotKeyFlg3=6\r\nKey3=71\r\n"
+                               u"HotKeyFlg4=7\r\nKey4=66\r\n"
+                               u"[velmora]\r\nNon=0\r\nKey2=70\r\n"));
+}
+
+// While another program holds the file, a write waits briefly and then reports failure; the
+// file is as it was and nothing is left beside it.
+TEST_F(SettingsFileTest, AWriteToAFileHeldElsewhereFailsAfterABriefWait) {
+  dir.write("Velmora.ini", "[Velmora]\r\nNon=1\r\n");
+  files.hold(dir.file("Velmora.ini"));
+  EXPECT_FALSE(file.IniPut(u"Velmora", u"Non", u"0"));
+  EXPECT_EQ(file.IniGet(u"Velmora", u"Non"), u"1") << "reading is not blocked";
+  EXPECT_GT(files.paused(), 0u);
+  EXPECT_EQ(dir.names(), std::vector<std::string>{"Velmora.ini"});
 }
 
 } // namespace

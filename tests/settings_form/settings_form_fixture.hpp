@@ -8,6 +8,7 @@
 #include "sim/codec/iconv_ansi_codec.hpp"
 #include "sim/forms/scripted_toolkit.hpp"
 #include "sim/system/sim_desktop.hpp"
+#include "sim/system/sim_file_store.hpp"
 #include "sim/system/sim_library_info.hpp"
 #include "support/error.hpp"
 
@@ -96,11 +97,13 @@ protected:
   WindowHandle otherWindow = other.ui().createWindow("other");
   TempDir dir;
   sim::IconvAnsiCodec codec;
+  sim::SimFileStore files;
   sim::SimLibraryInfo library{dir.directory(), {1, 3}};
   sim::ScriptedToolkit toolkit{&ide.ui()};
   RecordingHotkeyService hotkeys{ide.hotkeys()};
-  AddinServices services{toolkit,          ide.pump(),          desktop.atoms(), hotkeys,
-                         ide.procedures(), desktop.clipboard(), library,         codec};
+  AddinServices services{
+      toolkit, ide.pump(), desktop.atoms(), hotkeys, ide.procedures(), desktop.clipboard(), library,
+      codec,   files};
   RecordingOwner owner;
   AddinState state; // last: the form unloads while everything it uses is still there
 };
