@@ -93,6 +93,10 @@ private:
   HotKeyPorts ports_;
   SettingsFormOwner& owner_;
   SettingsFile file_;
+  // The last OK could not write the file, which therefore no longer holds the settings in force:
+  // until an OK writes them, the activations keep the hotkeys as they are instead of reading
+  // the file's.
+  bool unsaved_ = false;
   HotKeyRetry retry_;
   std::unique_ptr<Form> form_;
 };

@@ -6,6 +6,7 @@
 #include "settings/settings_keys.hpp"
 #include "support/error.hpp"
 
+#include <algorithm>
 #include <array>
 
 namespace velmora {
@@ -26,6 +27,12 @@ std::int32_t readOrKeep(SettingsFile& file, std::u16string_view key, std::int32_
   } catch (const Error&) {
     return current;
   }
+}
+
+bool sameHotKeys(const HotKeys& a, const HotKeys& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), [](const HotKey& x, const HotKey& y) {
+    return x.HotKeyFlg == y.HotKeyFlg && x.Key == y.Key;
+  });
 }
 
 } // namespace
@@ -88,17 +95,25 @@ void SettingsForm::StopReRegistration() {
 
 void SettingsForm::Timer1_Timer() {
   form_->timer("Timer1").setEnabled(false);
-  reReadHotKeys();
+  if (!unsaved_) {
+    reReadHotKeys();
+  }
   startRetries();
 }
 
+// Another IDE may have changed the file meanwhile: what it says is registered, and the tooltips
+// follow when that differs from what they show.
 void SettingsForm::reReadHotKeys() {
+  const HotKeys before = state_.hotKeys;
   for (int n = 1; n <= kHotKeySlots; ++n) {
     HotKey& hotKey = state_.hotKeys[static_cast<std::size_t>(n - 1)];
     hotKey.HotKeyFlg =
         readOrKeep(file_, numberedKey(kHotKeyFlgKey, n), kDefaultHotKeyFlg, hotKey.HotKeyFlg);
     hotKey.Key = readOrKeep(file_, numberedKey(kHotKeyKeyKey, n),
                             kDefaultHotKeyKeys[static_cast<std::size_t>(n - 1)], hotKey.Key);
+  }
+  if (!sameHotKeys(state_.hotKeys, before)) {
+    owner_.UpdateButtonTips();
   }
 }
 

@@ -24,7 +24,8 @@ void SettingsForm::cmbOk_Click() {
     takeHotKeys();
     // The whole section in one replacement of the file. Whatever happens to the file, what the
     // user confirmed is in force for this session.
-    if (!SaveSettings(file_, state_.prefixes, state_.options, state_.hotKeys)) {
+    unsaved_ = !SaveSettings(file_, state_.prefixes, state_.options, state_.hotKeys);
+    if (unsaved_) {
       say(kWriteFailed, true);
     }
     StopReRegistration();

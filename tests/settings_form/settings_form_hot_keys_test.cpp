@@ -47,6 +47,52 @@ TEST_F(HotKeysOfTheForm, DeactivationReleasesAllAndActivationRegistersAgainFromT
   EXPECT_FALSE(window().timer("Timer1").enabled()) << "one run per activation";
   EXPECT_TRUE(toolkit.messages().empty());
   EXPECT_EQ(ide.pump().longestBlock(), 0U);
+  EXPECT_EQ(owner.tipUpdates, 1) << "the tooltips follow the hotkeys read";
+
+  // An activation that finds the hotkeys in force leaves the tooltips alone.
+  ide.activate(false);
+  ide.activate(true);
+  desktop.runFor(10);
+  EXPECT_EQ(owner.tipUpdates, 1);
+}
+
+// The settings OK put in force stay in force until the IDE closes, whether the file took them or
+// not: an activation does not bring back the old hotkeys from a file that OK could not write.
+TEST_F(HotKeysOfTheForm, AfterAnOkTheFileRefusedTheActivationsKeepTheNewHotKeys) {
+  const std::string old = "[Velmora]\r\nHotKeyFlg1=6\r\nKey1=68\r\nHotKeyFlg2=6\r\nKey2=80\r\n"
+                          "HotKeyFlg3=6\r\nKey3=71\r\nHotKeyFlg4=6\r\nKey4=66\r\n";
+  writeIni(old);
+  SettingsForm& form = load();
+  files.hold(dir.file("Velmora.ini")); // held by another program for good
+  openDialog([&](sim::ScriptedForm& f) {
+    f.click("chkHot1", 0); // Dim: Alt+Ctrl+Shift+D
+    f.click("cmbOk");
+  });
+  ASSERT_EQ(messageTexts(), std::vector<std::u16string>{u"設定ファイルに書き込めませんでした。"});
+  EXPECT_EQ(ini(), old);
+  EXPECT_EQ(owner.tipUpdates, 1);
+
+  for (int round = 0; round < 2; ++round) {
+    ide.activate(false);
+    ide.activate(true);
+    desktop.runFor(10);
+    EXPECT_EQ(holder(kModAlt | kCtrlShift, 'D'), form.hWnd()) << round;
+    EXPECT_EQ(holder(kCtrlShift, 'D'), 0) << round;
+    EXPECT_EQ(state.hotKeys[0].HotKeyFlg, kModAlt | kCtrlShift);
+    EXPECT_EQ(owner.tipUpdates, 1) << "the tooltips showing the new hotkey stay right";
+  }
+  EXPECT_EQ(ini(), old);
+
+  // Once an OK has written the file, the activations read it again: another IDE may change it.
+  files.hold(dir.file("Velmora.ini"), 0);
+  openDialog([&](sim::ScriptedForm& f) { f.click("cmbOk"); });
+  EXPECT_EQ(messageTexts().size(), 1U);
+  ide.activate(false);
+  writeIni(old);
+  ide.activate(true);
+  desktop.runFor(10);
+  EXPECT_EQ(holder(kCtrlShift, 'D'), form.hWnd());
+  EXPECT_EQ(owner.tipUpdates, 3);
 }
 
 TEST_F(HotKeysOfTheForm, ACombinationHeldElsewhereIsTriedElevenTimesWithoutBlocking) {
