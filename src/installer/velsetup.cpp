@@ -5,11 +5,11 @@
 
 namespace velmora {
 
-void runVelsetup(FormsToolkit& toolkit, ProfileWriter& profile) {
+void runVelsetup(FormsToolkit& toolkit, ProfileFiles& profile, const SetupPlaces& places) {
   const std::unique_ptr<Form> form = toolkit.load(velsetupFormSpec());
   Form& window = *form;
   window.button("OKButton").onClick([&] {
-    RegisterAddIn(profile, toolkit);
+    RegisterAddIn(profile, places, toolkit);
     window.unload();
   });
   window.button("CancelButton").onClick([&] { window.unload(); });

@@ -1,20 +1,24 @@
-#include "fake_profile_writer.hpp"
+#include "fake_setup_system.hpp"
 #include "fake_setup_toolkit.hpp"
+#include "installer/add_in_list_files.hpp"
 #include "installer/register_add_in.hpp"
 #include "installer/velsetup.hpp"
 #include "installer/velsetup_form.hpp"
 
 #include <gtest/gtest.h>
+#include <map>
+#include <string>
+#include <vector>
 
 namespace velmora {
 namespace {
 
 using testing::FakeForm;
-using testing::FakeProfileWriter;
+using testing::FakeProfileFiles;
+using testing::FakeSetupPlaces;
 using testing::FakeSetupToolkit;
-using Outcome = FakeProfileWriter::Outcome;
-
-const FakeProfileWriter::Write kEntry{"VBADDIN.INI", "Add-Ins32", "Velmora.VelmoraClass", "3"};
+using testing::kStoreCopy;
+using testing::kWindowsList;
 
 const ControlSpec& control(const FormSpec& form, const std::string& name) {
   for (const auto& spec : form.controls) {
@@ -68,51 +72,83 @@ TEST(VelsetupForm, HoldsTheLabelAndTheTwoButtonsInsideItsClientArea) {
   }
 }
 
+TEST(AddInListFiles, TheWindowsListAndTheUsersVirtualStoreCopyWhenThereIsOne) {
+  EXPECT_EQ(VirtualStorePath(u"C:\\Windows\\VBADDIN.INI", u"D:\\Users\\山田\\AppData\\Local\\"),
+            u"D:\\Users\\山田\\AppData\\Local\\VirtualStore\\Windows\\VBADDIN.INI");
+
+  FakeSetupPlaces places;
+  places.windows = u"C:\\WINDOWS\\";
+  EXPECT_EQ(AddInListFiles(places), std::vector<std::u16string>{kWindowsList});
+  places.files.insert(kStoreCopy);
+  EXPECT_EQ(AddInListFiles(places), (std::vector<std::u16string>{kWindowsList, kStoreCopy}));
+  places.appData.reset();
+  EXPECT_EQ(AddInListFiles(places), std::vector<std::u16string>{kWindowsList});
+}
+
 struct RegisterCase {
-  Outcome outcome;
-  const char16_t* text;
-  MessageIcon icon;
+  const char* name;
+  bool storeCopy; // the user has a VirtualStore copy of the list
+  std::map<std::u16string, FakeProfileFiles::Outcome> outcomes;
+  bool registered;
 };
 
 class RegisterAddInOutcome : public ::testing::TestWithParam<RegisterCase> {};
 
-TEST_P(RegisterAddInOutcome, WritesTheEntryOnceAndReportsWhatHappened) {
-  FakeProfileWriter profile(GetParam().outcome);
+TEST_P(RegisterAddInOutcome, WritesEveryListOnceAndReportsWhetherAllHoldTheEntry) {
+  FakeProfileFiles profile;
+  profile.outcomes = GetParam().outcomes;
+  FakeSetupPlaces places;
+  std::vector<FakeProfileFiles::Write> expected{
+      {kWindowsList, u"Add-Ins32", u"Velmora.VelmoraClass", u"3"}};
+  if (GetParam().storeCopy) {
+    places.files.insert(kStoreCopy);
+    expected.push_back({kStoreCopy, u"Add-Ins32", u"Velmora.VelmoraClass", u"3"});
+  }
   FakeSetupToolkit boxes([](FakeForm&) {});
-  RegisterAddIn(profile, boxes);
+  RegisterAddIn(profile, places, boxes);
 
-  ASSERT_EQ(profile.writes.size(), 1u);
-  EXPECT_EQ(profile.writes[0], kEntry);
+  EXPECT_EQ(profile.writes, expected) << "a failing list does not keep the others unwritten";
   ASSERT_EQ(boxes.messages.size(), 1u);
   const Message& message = boxes.messages[0];
-  EXPECT_EQ(message.text, GetParam().text);
-  EXPECT_EQ(message.icon, GetParam().icon);
+  if (GetParam().registered) {
+    EXPECT_EQ(message.text, u"アドイン「ベルモラ」の登録成功");
+    EXPECT_EQ(message.icon, MessageIcon::None);
+  } else {
+    EXPECT_EQ(message.text, u"アドイン「ベルモラ」の登録に失敗しました");
+    EXPECT_EQ(message.icon, MessageIcon::Critical);
+  }
   EXPECT_EQ(message.buttons, MessageButtons::Ok);
   EXPECT_EQ(message.shownTitle(), u"ベルモラｾｯﾄｱｯﾌﾟ");
 }
 
+using Outcome = FakeProfileFiles::Outcome;
+
 INSTANTIATE_TEST_SUITE_P(
     Outcomes, RegisterAddInOutcome,
     ::testing::Values(
-        RegisterCase{Outcome::Accept, u"アドイン「ベルモラ」の登録成功", MessageIcon::None},
+        RegisterCase{"WindowsListOnly", false, {}, true}, RegisterCase{"BothLists", true, {}, true},
         // A refused write is a failure, not a success as the result went unexamined before.
-        RegisterCase{Outcome::Refuse, u"アドイン「ベルモラ」の登録に失敗しました",
-                     MessageIcon::Critical},
-        RegisterCase{Outcome::Throw, u"アドイン「ベルモラ」の登録に失敗しました",
-                     MessageIcon::Critical}));
+        RegisterCase{"WindowsListRefused", false, {{kWindowsList, Outcome::Refuse}}, false},
+        RegisterCase{"WindowsListThrows", true, {{kWindowsList, Outcome::Throw}}, false},
+        RegisterCase{"CopyRefused", true, {{kStoreCopy, Outcome::Refuse}}, false},
+        // The system said yes, but the list does not hold the entry.
+        RegisterCase{"CopyLost", true, {{kStoreCopy, Outcome::Lose}}, false}),
+    [](const ::testing::TestParamInfo<RegisterCase>& run) { return run.param.name; });
 
 TEST(Velsetup, RegisterWritesShowsOneMessageAndThenUnloads) {
-  FakeProfileWriter profile;
+  FakeProfileFiles profile;
+  FakeSetupPlaces places;
   bool unloaded = false;
   FakeSetupToolkit toolkit([&](FakeForm& form) {
     form.click("OKButton");
     unloaded = form.unloaded();
   });
 
-  runVelsetup(toolkit, profile);
+  runVelsetup(toolkit, profile, places);
 
   EXPECT_EQ(toolkit.loaded.size(), 1u);
-  EXPECT_EQ(profile.writes, std::vector<FakeProfileWriter::Write>{kEntry});
+  EXPECT_EQ(profile.writes.size(), 1u);
+  EXPECT_EQ(profile.read(kWindowsList, u"Add-Ins32", u"Velmora.VelmoraClass"), u"3");
   ASSERT_EQ(toolkit.messages.size(), 1u);
   EXPECT_EQ(toolkit.messages[0].text, u"アドイン「ベルモラ」の登録成功");
   EXPECT_EQ(toolkit.formLoadedAtMessage, std::vector<bool>{true});
@@ -121,7 +157,8 @@ TEST(Velsetup, RegisterWritesShowsOneMessageAndThenUnloads) {
 
 TEST(Velsetup, CancelAndTheCloseBoxEndWithoutWritingOrTelling) {
   for (const bool closeBox : {false, true}) {
-    FakeProfileWriter profile;
+    FakeProfileFiles profile;
+    FakeSetupPlaces places;
     bool unloaded = false;
     FakeSetupToolkit toolkit([&](FakeForm& form) {
       if (closeBox) {
@@ -131,7 +168,7 @@ TEST(Velsetup, CancelAndTheCloseBoxEndWithoutWritingOrTelling) {
       }
       unloaded = form.unloaded();
     });
-    runVelsetup(toolkit, profile);
+    runVelsetup(toolkit, profile, places);
     EXPECT_TRUE(unloaded) << closeBox;
     EXPECT_TRUE(profile.writes.empty()) << closeBox;
     EXPECT_TRUE(toolkit.messages.empty()) << closeBox;

@@ -1,9 +1,11 @@
-// Velsetup.exe: enters the add-in into the IDE's add-in list. The program is its one form; it
-// ends when the form is closed.
+// Velsetup.exe: enters the add-in into the IDE's add-in lists (the Windows directory's, and the
+// user's VirtualStore copy when there is one). The program is its one form; it ends when the
+// form is closed.
 #include "forms/unhandled_error.hpp"
 #include "forms/win32_forms_toolkit.hpp"
 #include "installer/velsetup.hpp"
-#include "setup/system_profile_writer.hpp"
+#include "setup/system_profile_files.hpp"
+#include "setup/system_setup_places.hpp"
 
 #include <exception>
 #include <string>
@@ -13,8 +15,9 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*comma
                    int /*show*/) {
   try {
     velmora::win32::Win32FormsToolkit toolkit;
-    velmora::win32::SystemProfileWriter profile;
-    velmora::runVelsetup(toolkit, profile);
+    velmora::win32::SystemProfileFiles profile;
+    const velmora::win32::SystemSetupPlaces places;
+    velmora::runVelsetup(toolkit, profile, places);
     return 0;
   } catch (...) {
     velmora::win32::reportUnhandledException();

@@ -19,6 +19,7 @@
 #include "settings_file_view.hpp"
 #include "setup/message_box_watcher.hpp"
 #include "temp_directory.hpp"
+#include "watched_file_store.hpp"
 #include "window_search.hpp"
 
 #include <filesystem>
@@ -99,7 +100,9 @@ protected:
   win32::Win32WindowProcedures procedures;
   win32::Win32Clipboard clipboard;
   win32::Win32AnsiCodec codec;
-  AddinServices services{toolkit, pump, atoms, hotkeys, procedures, clipboard, library, codec};
+  WatchedFileStore files;
+  AddinServices services{toolkit,   pump,    atoms, hotkeys, procedures,
+                         clipboard, library, codec, files};
   RecordingOwner owner;
   MessageBoxWatcher boxes;
   AddinState state; // last: the form unloads while everything it uses is still there

@@ -37,8 +37,8 @@ void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
 ProfileCopies::ProfileCopies(const std::string& initial, bool exists)
     : root_(freshDirectory()), winePath_((root_ / "wine" / "Velmora.ini").string()),
       ourPath_((root_ / "ours" / "Velmora.ini").string()),
-      ours_(windowsSpelling(root_ / "ours"), codec_),
-      wines_(windowsSpelling(root_ / "wine"), codec_) {
+      ours_(windowsSpelling(root_ / "ours"), codec_, files_),
+      wines_(windowsSpelling(root_ / "wine"), codec_, files_) {
   if (exists) {
     writeBytes(winePath_, initial);
     writeBytes(ourPath_, initial);
@@ -100,7 +100,7 @@ bool ProfileCopies::oursPutSection(const std::string& section) {
 }
 
 std::string ProfileCopies::oursStored(const std::string& section, const std::string& key) const {
-  const ProfileFile profile(ours_.path(), codec_);
+  const ProfileFile profile(ours_.path(), codec_, files_);
   const std::optional<ProfileDocument> document = profile.load();
   if (!document) {
     return {};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "services/win32_ansi_codec.hpp"
+#include "services/win32_file_store.hpp"
 #include "settings/settings_file.hpp"
 
 #include <filesystem>
@@ -47,6 +48,7 @@ private:
   const SettingsFile& file(Copy copy) const { return copy == Copy::Ours ? ours_ : wines_; }
 
   win32::Win32AnsiCodec codec_;
+  mutable win32::Win32FileStore files_;
   std::filesystem::path root_;
   std::string winePath_; // of Wine's copy, for the A functions
   std::string ourPath_;  // of our copy

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -32,6 +33,13 @@ public:
   std::string value(const char* section, const char* key) const {
     char text[256] = {};
     GetPrivateProfileStringA(section, key, "(none)", text, sizeof text, path_.c_str());
+    return text;
+  }
+  // The same of another list file.
+  static std::string valueIn(const std::filesystem::path& path, const char* section,
+                             const char* key) {
+    char text[256] = {};
+    GetPrivateProfileStringA(section, key, "(none)", text, sizeof text, path.string().c_str());
     return text;
   }
   // True when the system now refuses to open the file for writing (an administrator, or root

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 #include <windows.h>
 
 namespace velmora {
@@ -31,6 +32,28 @@ TEST(VelsetupImage, IsAWindowsProgramWithItsIconAndVersion) {
   ASSERT_LT(static_cast<DWORD>(dos->e_lfanew) + sizeof(IMAGE_NT_HEADERS32), read);
   const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(header + dos->e_lfanew);
   EXPECT_EQ(nt->OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
+}
+
+BOOL CALLBACK collectManifest(HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR found) {
+  HRSRC resource = FindResourceW(module, name, type);
+  const char* text = static_cast<const char*>(LockResource(LoadResource(module, resource)));
+  reinterpret_cast<std::vector<std::string>*>(found)->emplace_back(
+      text, SizeofResource(module, resource));
+  return TRUE;
+}
+
+// Windows' installer detection starts a program named "...setup" elevated only when its manifest
+// asks for no execution level; elevated, it can write the Windows directory's add-in list.
+TEST(VelsetupImage, AsksForNoExecutionLevel) {
+  HMODULE image = LoadLibraryExW(besideThisProgram(L"Velsetup.exe").c_str(), nullptr,
+                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  ASSERT_NE(image, nullptr);
+  std::vector<std::string> manifests;
+  EnumResourceNamesW(image, RT_MANIFEST, collectManifest, reinterpret_cast<LONG_PTR>(&manifests));
+  FreeLibrary(image);
+  for (const std::string& manifest : manifests) {
+    EXPECT_EQ(manifest.find("requestedExecutionLevel"), std::string::npos) << manifest;
+  }
 }
 
 } // namespace

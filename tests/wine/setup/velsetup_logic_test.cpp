@@ -2,9 +2,13 @@
 #include "forms/ui_steps.hpp"
 #include "forms/win32_forms_toolkit.hpp"
 #include "installer/velsetup.hpp"
+#include "local_app_data.hpp"
 #include "message_box_watcher.hpp"
-#include "setup/system_profile_writer.hpp"
+#include "setup/system_profile_files.hpp"
+#include "setup/system_setup_places.hpp"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -14,6 +18,7 @@ namespace velmora {
 namespace {
 
 using testing::AddInListFile;
+using testing::LocalAppDataFolder;
 using testing::MessageBoxWatcher;
 using testing::UiSteps;
 
@@ -28,7 +33,7 @@ protected:
 
   void run(std::vector<std::function<void()>> user) {
     UiSteps steps(std::move(user));
-    runVelsetup(toolkit, profile);
+    runVelsetup(toolkit, profile, places);
     EXPECT_TRUE(steps.finished());
     EXPECT_EQ(setupForm(), nullptr) << "the form is gone when the program would end";
   }
@@ -36,7 +41,8 @@ protected:
   AddInListFile file;
   MessageBoxWatcher boxes;
   win32::Win32FormsToolkit toolkit;
-  win32::SystemProfileWriter profile;
+  win32::SystemProfileFiles profile;
+  win32::SystemSetupPlaces places;
 };
 
 TEST_F(VelsetupLogic, RegisteringCreatesTheListWithTheEntryAndSaysSo) {
@@ -60,18 +66,66 @@ TEST_F(VelsetupLogic, RegisteringReplacesTheValueAndKeepsTheOtherEntries) {
   EXPECT_EQ(boxes.seen[0].text, L"アドイン「ベルモラ」の登録成功");
 }
 
-TEST_F(VelsetupLogic, CancelAndTheCloseBoxWriteAndSayNothing) {
-  run({[] { press(L"ｷｬﾝｾﾙ"); }});
-  run({[] { PostMessageW(setupForm(), WM_CLOSE, 0, 0); }});
-  EXPECT_FALSE(file.exists());
-  EXPECT_TRUE(boxes.seen.empty());
-}
-
 void expectFailureMessage(const std::vector<testing::MessageBoxSeen>& seen) {
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0].text, L"アドイン「ベルモラ」の登録に失敗しました");
   EXPECT_EQ(seen[0].title, L"ベルモラｾｯﾄｱｯﾌﾟ");
   EXPECT_TRUE(seen[0].icon) << "the error icon";
+}
+
+// The user's local application data folder is a test folder: with a VirtualStore copy of the list
+// there (which an IDE run without elevation reads instead of the Windows directory's), both get
+// the entry; without one, only the Windows directory's list does and no copy is made.
+TEST_F(VelsetupLogic, AVirtualStoreCopyOfTheListGetsTheEntryToo) {
+  LocalAppDataFolder local;
+  ASSERT_EQ(std::filesystem::path(places.localAppData().value_or(u"")), local.path())
+      << "the known-folder lookup follows the user's shell folders";
+  const std::filesystem::path copy = local.virtualStoreCopy(L"VBADDIN.INI");
+  std::filesystem::create_directories(copy.parent_path());
+  std::ofstream(copy, std::ios::binary) << "[Add-Ins32]\r\nOther.Connect=3\r\n";
+  file.write("[Add-Ins32]\r\nOther.Connect=0\r\n");
+
+  run({[] { press(L"登録"); }});
+  ASSERT_EQ(boxes.seen.size(), 1u);
+  EXPECT_EQ(boxes.seen[0].text, L"アドイン「ベルモラ」の登録成功");
+  EXPECT_EQ(file.value("Add-Ins32", "Velmora.VelmoraClass"), "3");
+  EXPECT_EQ(file.value("Add-Ins32", "Other.Connect"), "0");
+  EXPECT_EQ(AddInListFile::valueIn(copy, "Add-Ins32", "Velmora.VelmoraClass"), "3");
+  EXPECT_EQ(AddInListFile::valueIn(copy, "Add-Ins32", "Other.Connect"), "3");
+}
+
+TEST_F(VelsetupLogic, WithoutAVirtualStoreCopyOnlyTheWindowsListIsWritten) {
+  LocalAppDataFolder local;
+  run({[] { press(L"登録"); }});
+  ASSERT_EQ(boxes.seen.size(), 1u);
+  EXPECT_EQ(boxes.seen[0].text, L"アドイン「ベルモラ」の登録成功");
+  EXPECT_EQ(file.value("Add-Ins32", "Velmora.VelmoraClass"), "3");
+  EXPECT_FALSE(std::filesystem::exists(local.path() / L"VirtualStore")) << "no copy is made";
+}
+
+TEST_F(VelsetupLogic, AVirtualStoreCopyThatCannotBeWrittenIsAFailure) {
+  LocalAppDataFolder local;
+  const std::filesystem::path copy = local.virtualStoreCopy(L"VBADDIN.INI");
+  std::filesystem::create_directories(copy.parent_path());
+  std::ofstream(copy, std::ios::binary) << "[Add-Ins32]\r\n";
+  SetFileAttributesW(copy.c_str(), FILE_ATTRIBUTE_READONLY);
+  HANDLE probe = CreateFileW(copy.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (probe != INVALID_HANDLE_VALUE) {
+    CloseHandle(probe);
+    SetFileAttributesW(copy.c_str(), FILE_ATTRIBUTE_NORMAL);
+    GTEST_SKIP() << "this user may write read-only files";
+  }
+  run({[] { press(L"登録"); }});
+  SetFileAttributesW(copy.c_str(), FILE_ATTRIBUTE_NORMAL);
+  expectFailureMessage(boxes.seen);
+  EXPECT_EQ(file.value("Add-Ins32", "Velmora.VelmoraClass"), "3") << "the other list is written";
+}
+
+TEST_F(VelsetupLogic, CancelAndTheCloseBoxWriteAndSayNothing) {
+  run({[] { press(L"ｷｬﾝｾﾙ"); }});
+  run({[] { PostMessageW(setupForm(), WM_CLOSE, 0, 0); }});
+  EXPECT_FALSE(file.exists());
+  EXPECT_TRUE(boxes.seen.empty());
 }
 
 TEST_F(VelsetupLogic, AListThatCannotBeWrittenIsReportedAsAFailureWithTheErrorIcon) {

@@ -319,5 +319,28 @@ TEST_F(VelmoraScenarios, TheSessionEndingWhileTheTypeDialogIsOpenLeavesNothing) 
                     "expect-released\n"));
 }
 
+// What OK put in force stays in force although Velmora.ini could not take it: after the IDE lost
+// and took back the activation, the new hotkey works and its tooltip still shows it.
+TEST_F(VelmoraScenarios, AfterAnOkTheFileRefusedTheNewHotkeyOutlivesAReactivation) {
+  const std::wstring ini = folder_->path() + L"Velmora.ini";
+  ASSERT_TRUE(SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_READONLY));
+  const ProgramRun run = play("click \"設定\"\n"
+                              "wait-window \"ベルモラの設定\"\n"
+                              "press-button \"Alt\"\n"
+                              "press-button \"OK\"\n"
+                              "answer-message \"OK\" \"設定ファイルに書き込めませんでした。\"\n"
+                              "expect-tooltip \"Dim宣言\" \"Dim宣言(Alt+Ctrl+Shift+D)\"\n"
+                              "deactivate\n"
+                              "activate\n"
+                              "wait-hotkey Alt+Ctrl+Shift+D\n"
+                              "expect-tooltip \"Dim宣言\" \"Dim宣言(Alt+Ctrl+Shift+D)\"\n"
+                              "caret basMain \"strName\"\n"
+                              "key Alt+Ctrl+Shift+D\n"
+                              "expect-line basMain 19 \"\\tDim strName As String\"\n");
+  SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
+  expectPassed(run);
+  EXPECT_EQ(readFile(ini), settings_) << "the file is as it was";
+}
+
 } // namespace
 } // namespace velmora::test

@@ -45,7 +45,7 @@ std::shared_ptr<AddinLibrary> AddinLibrary::acquire() {
 
 AddinLibrary::AddinLibrary()
     : pump_(formClass()), services_{forms_,     pump_,    atoms_, hotkeys_, windowProcedures_,
-                                    clipboard_, library_, codec_} {}
+                                    clipboard_, library_, codec_, files_} {}
 
 AddinLibrary::~AddinLibrary() {
   try {

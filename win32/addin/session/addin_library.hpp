@@ -7,6 +7,7 @@
 #include "services/win32_atom_table.hpp"
 #include "services/win32_clipboard.hpp"
 #include "services/win32_event_pump.hpp"
+#include "services/win32_file_store.hpp"
 #include "services/win32_hotkey_service.hpp"
 #include "services/win32_library_info.hpp"
 #include "services/win32_window_procedures.hpp"
@@ -43,6 +44,7 @@ private:
   Win32Clipboard clipboard_;
   Win32LibraryInfo library_;
   Win32AnsiCodec codec_;
+  Win32FileStore files_;
   AddinServices services_;
   // Declared last so that it goes first.
   AddinState state_;

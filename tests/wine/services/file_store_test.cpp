@@ -1,0 +1,147 @@
+#include "services/win32_file_store.hpp"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <string>
+#include <windows.h>
+
+// The Win32 file store's steps against the system's own file functions: who may replace a file
+// while it is open, which attributes stay, what counts as busy and what as refused.
+namespace velmora::testing {
+namespace {
+
+using Outcome = FileStore::Outcome;
+using win32::Win32FileStore;
+
+class Win32FileStoreTest : public ::testing::Test {
+protected:
+  Win32FileStoreTest() {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    static int made = 0;
+    folder_ =
+        std::filesystem::path(temp) / (L"velmora-files-" + std::to_wstring(GetCurrentProcessId()) +
+                                       L"-" + std::to_wstring(++made));
+    std::filesystem::create_directories(folder_);
+  }
+  ~Win32FileStoreTest() override {
+    for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
+      SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+  }
+
+  std::filesystem::path file(const wchar_t* name) const { return folder_ / name; }
+  void write(const wchar_t* name, const std::string& bytes) const {
+    std::ofstream(file(name), std::ios::binary) << bytes;
+  }
+  std::string bytes(const wchar_t* name) const {
+    std::ifstream in(file(name), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+  bool exists(const wchar_t* name) const {
+    return GetFileAttributesW(file(name).c_str()) != INVALID_FILE_ATTRIBUTES;
+  }
+  // Another program's handle on the file.
+  HANDLE open(const wchar_t* name, DWORD share) const {
+    return CreateFileW(file(name).c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr);
+  }
+
+  Win32FileStore store;
+
+private:
+  std::filesystem::path folder_;
+};
+
+TEST_F(Win32FileStoreTest, ReadsWholeFilesAndTellsMissingFromUnreadable) {
+  write(L"a.ini", std::string("x\0y\r\n", 5));
+  const FileContents read = store.read(file(L"a.ini"));
+  EXPECT_EQ(read.status, FileContents::Status::Read);
+  EXPECT_EQ(read.bytes, std::string("x\0y\r\n", 5));
+  EXPECT_EQ(store.read(file(L"none.ini")).status, FileContents::Status::Missing);
+  EXPECT_EQ(store.read(file(L"no folder") / L"a.ini").status, FileContents::Status::Missing);
+  CreateDirectoryW(file(L"dir.ini").c_str(), nullptr);
+  EXPECT_EQ(store.read(file(L"dir.ini")).status, FileContents::Status::Failed);
+}
+
+// A reader that shares deletion (as ours does) lets a replacement through; one that does not
+// makes it busy until it lets go.
+TEST_F(Win32FileStoreTest, AReplacementIsBusyOnlyWhileAHolderDeniesDeletion) {
+  write(L"a.ini", "old");
+  write(L"a.ini.new", "new");
+  HANDLE denying = open(L"a.ini", FILE_SHARE_READ | FILE_SHARE_WRITE);
+  ASSERT_NE(denying, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(store.replace(file(L"a.ini"), file(L"a.ini.new")), Outcome::Busy);
+  EXPECT_EQ(store.read(file(L"a.ini")).bytes, "old") << "our read gets through meanwhile";
+  EXPECT_TRUE(exists(L"a.ini.new"));
+  CloseHandle(denying);
+
+  HANDLE sharing = open(L"a.ini", FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+  ASSERT_NE(sharing, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(store.replace(file(L"a.ini"), file(L"a.ini.new")), Outcome::Done);
+  CloseHandle(sharing);
+  EXPECT_EQ(bytes(L"a.ini"), "new");
+  EXPECT_FALSE(exists(L"a.ini.new"));
+}
+
+TEST_F(Win32FileStoreTest, AReplacementKeepsHiddenAndSystemAndMakesAMissingFile) {
+  write(L"a.ini", "old");
+  SetFileAttributesW(file(L"a.ini").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+  ASSERT_EQ(store.writeNew(file(L"a.ini.new"), "new"), Outcome::Done);
+  EXPECT_EQ(store.replace(file(L"a.ini"), file(L"a.ini.new")), Outcome::Done);
+  EXPECT_EQ(bytes(L"a.ini"), "new");
+  const DWORD attributes = GetFileAttributesW(file(L"a.ini").c_str());
+  EXPECT_EQ(attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM),
+            DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM});
+
+  ASSERT_EQ(store.writeNew(file(L"b.ini.new"), "made"), Outcome::Done);
+  EXPECT_EQ(store.replace(file(L"b.ini"), file(L"b.ini.new")), Outcome::Done);
+  EXPECT_EQ(bytes(L"b.ini"), "made");
+  EXPECT_FALSE(exists(L"b.ini.new"));
+}
+
+TEST_F(Win32FileStoreTest, AReadOnlyFileIsRefusedAndNotWrittenInPlace) {
+  write(L"a.ini", "old");
+  write(L"a.ini.new", "new");
+  SetFileAttributesW(file(L"a.ini").c_str(), FILE_ATTRIBUTE_READONLY);
+  EXPECT_EQ(store.replace(file(L"a.ini"), file(L"a.ini.new")), Outcome::Refused);
+  EXPECT_FALSE(store.overwrite(file(L"a.ini"), "new"));
+  EXPECT_EQ(bytes(L"a.ini"), "old");
+}
+
+TEST_F(Win32FileStoreTest, AnotherWritersNewFileIsBusyALeftoverIsTakenOver) {
+  write(L"a.ini.new", "a leftover of an earlier run, longer than what follows");
+  EXPECT_EQ(store.writeNew(file(L"a.ini.new"), "new"), Outcome::Done);
+  EXPECT_EQ(bytes(L"a.ini.new"), "new");
+  HANDLE writing =
+      CreateFileW(file(L"a.ini.new").c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(writing, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(store.writeNew(file(L"a.ini.new"), "mine"), Outcome::Busy);
+  CloseHandle(writing);
+  EXPECT_EQ(store.writeNew(file(L"no folder") / L"a.ini.new", "x"), Outcome::Refused);
+}
+
+// In place, as the profile functions write: also while a holder denies deletion, and a hidden
+// file stays hidden.
+TEST_F(Win32FileStoreTest, WritingInPlaceKeepsTheFileAndItsAttributes) {
+  write(L"a.ini", "a longer old text");
+  SetFileAttributesW(file(L"a.ini").c_str(), FILE_ATTRIBUTE_HIDDEN);
+  HANDLE holding = open(L"a.ini", FILE_SHARE_READ | FILE_SHARE_WRITE);
+  ASSERT_NE(holding, INVALID_HANDLE_VALUE);
+  EXPECT_TRUE(store.overwrite(file(L"a.ini"), "new"));
+  CloseHandle(holding);
+  EXPECT_EQ(bytes(L"a.ini"), "new");
+  EXPECT_NE(GetFileAttributesW(file(L"a.ini").c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+  EXPECT_TRUE(store.overwrite(file(L"b.ini"), "made"));
+  EXPECT_EQ(bytes(L"b.ini"), "made");
+  EXPECT_FALSE(store.overwrite(file(L"no folder") / L"a.ini", "x"));
+
+  store.remove(file(L"b.ini"));
+  EXPECT_FALSE(exists(L"b.ini"));
+}
+
+} // namespace
+} // namespace velmora::testing

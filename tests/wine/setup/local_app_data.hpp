@@ -1,0 +1,74 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <windows.h>
+
+namespace velmora::testing {
+
+// Points the user's local application data folder (the "Local AppData" entry of the user's shell
+// folders, which the system's known-folder lookup reads) at a fresh folder while it lives, and
+// puts the entry back afterwards.
+class LocalAppDataFolder {
+public:
+  LocalAppDataFolder() {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    path_ =
+        std::filesystem::path(temp) / (L"velmora-local-" + std::to_wstring(GetCurrentProcessId()));
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+    RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key_,
+                    nullptr);
+    previous_ = value();
+    set(path_.wstring());
+  }
+  ~LocalAppDataFolder() {
+    if (previous_) {
+      set(*previous_);
+    } else {
+      RegDeleteValueW(key_, kValue);
+    }
+    RegCloseKey(key_);
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  LocalAppDataFolder(const LocalAppDataFolder&) = delete;
+  LocalAppDataFolder& operator=(const LocalAppDataFolder&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+
+  // Where the user's VirtualStore copy of a file in the Windows directory lives.
+  std::filesystem::path virtualStoreCopy(const std::wstring& fileName) const {
+    wchar_t windows[MAX_PATH] = {};
+    GetWindowsDirectoryW(windows, MAX_PATH);
+    return path_ / L"VirtualStore" / (std::wstring(windows).substr(3)) / fileName;
+  }
+
+private:
+  static constexpr const wchar_t* kKey =
+      L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+  static constexpr const wchar_t* kValue = L"Local AppData";
+
+  std::optional<std::wstring> value() const {
+    wchar_t text[MAX_PATH * 2] = {};
+    DWORD size = sizeof text;
+    DWORD type = 0;
+    if (RegQueryValueExW(key_, kValue, nullptr, &type, reinterpret_cast<BYTE*>(text), &size) !=
+        ERROR_SUCCESS) {
+      return std::nullopt;
+    }
+    return std::wstring(text);
+  }
+  void set(const std::wstring& text) const {
+    RegSetValueExW(key_, kValue, 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+  }
+
+  std::filesystem::path path_;
+  HKEY key_ = nullptr;
+  std::optional<std::wstring> previous_;
+};
+
+} // namespace velmora::testing

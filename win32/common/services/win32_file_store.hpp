@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ports/file_store.hpp"
+
+#include <windows.h>
+
+namespace velmora::win32 {
+
+// The settings files through the Win32 file functions.
+//
+// Reads open the file sharing reading, writing and deletion, so that they never block another
+// process's replacement of it (the C runtime's fopen and the standard streams do not share
+// deletion). A replacement is ReplaceFileW, which keeps the file's ACL and creation time; the
+// attributes (hidden, system, archive) are put back afterwards as well, since not every
+// implementation of it keeps them. A step counts as Busy when the system reports a sharing or
+// lock violation, or when the file turns out to be open elsewhere without delete sharing;
+// anything else is Refused. A read-only file is refused without trying, as the profile
+// functions refuse to write one.
+class Win32FileStore final : public FileStore {
+public:
+  FileContents read(const std::filesystem::path& path) const override;
+  Outcome writeNew(const std::filesystem::path& path, std::string_view bytes) override;
+  Outcome replace(const std::filesystem::path& target,
+                  const std::filesystem::path& replacement) override;
+  bool overwrite(const std::filesystem::path& path, std::string_view bytes) override;
+  void remove(const std::filesystem::path& path) override;
+  void pause(std::uint32_t milliseconds) override { Sleep(milliseconds); }
+};
+
+} // namespace velmora::win32
