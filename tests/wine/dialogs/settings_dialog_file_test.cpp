@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <string>
 #include <vector>
 #include <windows.h>
@@ -81,6 +82,9 @@ TEST_F(SettingsDialogFile, AHiddenSettingsFileStaysHidden) {
   const DWORD attributes = GetFileAttributesW(iniPath().c_str());
   ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
   EXPECT_NE(attributes & FILE_ATTRIBUTE_HIDDEN, 0u);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                          std::filesystem::directory_iterator()),
+            1);
   SetFileAttributesW(iniPath().c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 

@@ -1,10 +1,12 @@
 #include "services/win32_file_store.hpp"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <string>
+#include <vector>
 #include <windows.h>
 
 // The Win32 file store's steps against the system's own file functions: who may replace a file
@@ -17,7 +19,7 @@ using win32::Win32FileStore;
 
 class Win32FileStoreTest : public ::testing::Test {
 protected:
-  Win32FileStoreTest() {
+  void SetUp() override {
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
     static int made = 0;
@@ -26,7 +28,7 @@ protected:
                                        L"-" + std::to_wstring(++made));
     std::filesystem::create_directories(folder_);
   }
-  ~Win32FileStoreTest() override {
+  void TearDown() override {
     for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
       SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
     }
@@ -44,6 +46,14 @@ protected:
   }
   bool exists(const wchar_t* name) const {
     return GetFileAttributesW(file(name).c_str()) != INVALID_FILE_ATTRIBUTES;
+  }
+  std::vector<std::wstring> names() const {
+    std::vector<std::wstring> found;
+    for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
+      found.push_back(entry.path().filename().wstring());
+    }
+    std::sort(found.begin(), found.end());
+    return found;
   }
   // Another program's handle on the file.
   HANDLE open(const wchar_t* name, DWORD share) const {
@@ -76,7 +86,7 @@ TEST_F(Win32FileStoreTest, AReplacementIsBusyOnlyWhileAHolderDeniesDeletion) {
   ASSERT_NE(denying, INVALID_HANDLE_VALUE);
   EXPECT_EQ(store.replace(file(L"a.ini"), file(L"a.ini.new")), Outcome::Busy);
   EXPECT_EQ(store.read(file(L"a.ini")).bytes, "old") << "our read gets through meanwhile";
-  EXPECT_TRUE(exists(L"a.ini.new"));
+  EXPECT_EQ(names(), (std::vector<std::wstring>{L"a.ini", L"a.ini.new"})) << "nothing else made";
   CloseHandle(denying);
 
   HANDLE sharing = open(L"a.ini", FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);

@@ -63,7 +63,7 @@ private:
   }
   void set(const std::wstring& text) const {
     RegSetValueExW(key_, kValue, 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+                   static_cast<DWORD>(text.size() + 1) * static_cast<DWORD>(sizeof(wchar_t)));
   }
 
   std::filesystem::path path_;

@@ -1,3 +1,5 @@
+#include "forms/handle_cast.hpp"
+
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -37,7 +39,7 @@ TEST(VelsetupImage, IsAWindowsProgramWithItsIconAndVersion) {
 BOOL CALLBACK collectManifest(HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR found) {
   HRSRC resource = FindResourceW(module, name, type);
   const char* text = static_cast<const char*>(LockResource(LoadResource(module, resource)));
-  reinterpret_cast<std::vector<std::string>*>(found)->emplace_back(
+  win32::fromInteger<std::vector<std::string>*>(found)->emplace_back(
       text, SizeofResource(module, resource));
   return TRUE;
 }

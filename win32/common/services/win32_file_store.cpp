@@ -161,6 +161,12 @@ FileStore::Outcome Win32FileStore::replace(const std::filesystem::path& target,
   if (readOnly(attributes) || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
     return Outcome::Refused;
   }
+  // Asked first rather than learnt from a failed ReplaceFileW, which may leave a file of its own
+  // behind (Wine's moves the old file to a temporary name first and keeps that name when the
+  // move fails).
+  if (heldElsewhere(target) || heldElsewhere(replacement)) {
+    return Outcome::Busy;
+  }
   if (ReplaceFileW(target.c_str(), replacement.c_str(), nullptr, 0, nullptr, nullptr) == FALSE) {
     const DWORD error = GetLastError();
     // The old file is gone and the new one still beside it: it only has to be moved.

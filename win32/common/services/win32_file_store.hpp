@@ -12,10 +12,10 @@ namespace velmora::win32 {
 // process's replacement of it (the C runtime's fopen and the standard streams do not share
 // deletion). A replacement is ReplaceFileW, which keeps the file's ACL and creation time; the
 // attributes (hidden, system, archive) are put back afterwards as well, since not every
-// implementation of it keeps them. A step counts as Busy when the system reports a sharing or
-// lock violation, or when the file turns out to be open elsewhere without delete sharing;
-// anything else is Refused. A read-only file is refused without trying, as the profile
-// functions refuse to write one.
+// implementation of it keeps them. A step counts as Busy when the file is open elsewhere without
+// delete sharing (asked before the replacement is tried) or the system reports a sharing or lock
+// violation; anything else is Refused. A read-only file is refused without trying, as the
+// profile functions refuse to write one.
 class Win32FileStore final : public FileStore {
 public:
   FileContents read(const std::filesystem::path& path) const override;
