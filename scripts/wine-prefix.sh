@@ -33,6 +33,10 @@ mkdir -p "$(dirname "$WINEPREFIX")"
   fi
 ) 9>"$WINEPREFIX.lock"
 
-# A detached server and services, so that no Wine background process holds the caller's pipes.
+# A detached server and services, so that no Wine background process holds the caller's pipes. A
+# server left running by an earlier run (a test program started by hand, say) may hold a terminal's
+# pipes and refuses a second start, so it is stopped first.
+wineserver -k 2>/dev/null || true
+wineserver -w 2>/dev/null || true
 wineserver -p </dev/null >/dev/null 2>&1
 wine wineboot </dev/null >/dev/null 2>&1
