@@ -3,6 +3,7 @@
 #include "support/error.hpp"
 #include "support/utf.hpp"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -19,19 +20,47 @@ std::u16string nameOf(const std::filesystem::path& path) {
   return fromUtf8(std::string(utf8.begin(), utf8.end()));
 }
 
+namespace {
+
+// The system reads a file name up to its first NUL, so a name holding one would open another
+// file than the one it spells.
+void refuseNul(const std::filesystem::path& path) {
+  if (path.native().find(std::filesystem::path::value_type{}) !=
+      std::filesystem::path::string_type::npos) {
+    std::u16string shown = nameOf(path);
+    std::replace(shown.begin(), shown.end(), u'\0', u'\u2400');
+    throw Error(u"ファイル名に NUL 文字があります: " + shown);
+  }
+}
+
+} // namespace
+
 std::string readFileBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  refuseNul(path);
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) {
     throw Error(u"ファイルを開けません: " + nameOf(path));
   }
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) {
+  std::string bytes;
+  bool read = false;
+  try {
+    std::ifstream in(path, std::ios::binary);
+    if (in) {
+      bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+      read = !in.bad();
+    }
+  } catch (const std::ios_base::failure&) {
+    // The file buffer reports a failed read (an I/O error) by throwing, whatever the stream's
+    // exception mask says.
+  }
+  if (!read) {
     throw Error(u"ファイルを読み込めません: " + nameOf(path));
   }
   return bytes;
 }
 
 void writeFileBytes(const std::filesystem::path& path, std::string_view bytes) {
+  refuseNul(path);
   std::filesystem::path temporary = path;
   temporary += ".tmp";
   {

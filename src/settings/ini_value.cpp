@@ -11,7 +11,9 @@ std::u16string IniValue(const std::optional<std::u16string>& stored, const AnsiC
     return {};
   }
   std::u16string value = returnedProfileValue(*stored, kIniBufferSize, codec);
-  value.resize(std::min(value.size(), value.find(u'\0')));
+  // The buffer's text ends at its first NUL. Nor does a value ever hold a line break, whatever a
+  // decoder made of its bytes: the file's lines end there, and a value goes into code as one line.
+  value.resize(std::min(value.size(), value.find_first_of(std::u16string_view(u"\0\r\n", 3))));
   return value;
 }
 

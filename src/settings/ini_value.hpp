@@ -14,7 +14,7 @@ namespace velmora {
 inline constexpr std::size_t kIniBufferSize = 255;
 
 // What IniGet makes of a lookup: the value as the profile functions hand it back into that
-// buffer, up to its first NUL; "" when the key was not found.
+// buffer, up to its first NUL or line break; "" when the key was not found.
 std::u16string IniValue(const std::optional<std::u16string>& stored, const AnsiCodec& codec);
 
 // A section or key name as the profile functions receive it: a C string, ending at a NUL.

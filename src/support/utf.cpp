@@ -61,39 +61,49 @@ std::u16string fromUtf8(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size()) {
     const auto b = static_cast<std::uint8_t>(text[i]);
+    if (b < 0x80) {
+      out.push_back(b);
+      ++i;
+      continue;
+    }
+    // The well-formed sequences of Unicode's table 3-7: the lead byte fixes how many
+    // continuation bytes follow and the range of the first one, which shuts out overlong
+    // forms, the surrogates (ED A0..BF) and everything past U+10FFFF.
     int extra = 0;
     char32_t c = 0;
-    if (b < 0x80) {
-      c = b;
-    } else if ((b & 0xE0) == 0xC0) {
+    std::uint8_t low = 0x80;
+    std::uint8_t high = 0xBF;
+    if (b >= 0xC2 && b <= 0xDF) {
       extra = 1;
       c = b & 0x1F;
-    } else if ((b & 0xF0) == 0xE0) {
+    } else if (b >= 0xE0 && b <= 0xEF) {
       extra = 2;
       c = b & 0x0F;
-    } else if ((b & 0xF8) == 0xF0) {
+      low = b == 0xE0 ? 0xA0 : 0x80;
+      high = b == 0xED ? 0x9F : 0xBF;
+    } else if (b >= 0xF0 && b <= 0xF4) {
       extra = 3;
       c = b & 0x07;
-    } else {
-      appendUtf16(out, kReplacement);
-      ++i;
-      continue;
+      low = b == 0xF0 ? 0x90 : 0x80;
+      high = b == 0xF4 ? 0x8F : 0xBF;
     }
-    bool ok = true;
-    for (int k = 1; k <= extra; ++k) {
-      if (i + k >= text.size() || (static_cast<std::uint8_t>(text[i + k]) & 0xC0) != 0x80) {
-        ok = false;
+    std::size_t next = i + 1;
+    bool complete = extra > 0;
+    for (int k = 0; k < extra; ++k, ++next) {
+      const auto t =
+          next < text.size() ? static_cast<std::uint8_t>(text[next]) : std::uint8_t{0x00};
+      if (t < low || t > high) { // (past the end reads as 0x00, which continues nothing)
+        complete = false;
         break;
       }
-      c = (c << 6) | (static_cast<std::uint8_t>(text[i + k]) & 0x3F);
+      c = (c << 6) | (t & 0x3F);
+      low = 0x80;
+      high = 0xBF;
     }
-    if (!ok) {
-      appendUtf16(out, kReplacement);
-      ++i;
-      continue;
-    }
-    appendUtf16(out, c);
-    i += static_cast<std::size_t>(extra) + 1;
+    // A broken sequence gives one U+FFFD for its longest well-formed start (at least the lead
+    // byte); the byte that broke it is read again on its own.
+    appendUtf16(out, complete ? c : kReplacement);
+    i = next;
   }
   return out;
 }

@@ -100,6 +100,22 @@ TEST_F(ConnectionTest, TheTypicalRequestArrivesAsAHotkey) {
   EXPECT_LE(ide.pump().longestBlock(), 100U);
 }
 
+// A settings file marked as UTF-8 whose type name holds overlong forms of LF and CR, which once
+// read as line breaks and wrote an "End Sub" of their own: the declaration is one line.
+TEST_F(ConnectionTest, ATypeNameFromTheFileStaysOnTheDeclarationsLine) {
+  dir.write("Velmora.ini", "\xEF\xBB\xBF[Velmora]\r\nSettouChar1=str\r\n"
+                           "Kata1=String\xC0\x8A\xC0\x8D"
+                           "End Sub\r\nComment=0\r\n");
+  connect();
+  const std::size_t lines = module->lineTexts().size();
+  memoryVbe.showPane(u"basMain")->setCaret(4, 8);
+  desktop.hotkeys().press(kCtrlShift, 'D');
+  ide.pump().doEvents();
+  ASSERT_EQ(module->lineTexts().size(), lines + 1);
+  EXPECT_EQ(module->lineTexts().at(3), u"\tDim strName As String\uFFFD\uFFFD\uFFFD\uFFFDEnd Sub");
+  EXPECT_EQ(module->lineTexts().at(4), u"    strName = \"\"");
+}
+
 TEST_F(ConnectionTest, ButtonsRunTheirCommands) {
   dir.write("Velmora.ini",
             "[Velmora]\r\nSettouChar1=str\r\nKata1=String\r\nComment=0\r\nTenmetsu=0\r\n");

@@ -61,6 +61,43 @@ TEST_F(PrefixTableTest, AShorterReloadKeepsTheOldTailUnused) {
   EXPECT_EQ(prefixes.PrefixTable[2].SettouChar, u"c");
 }
 
+// Overlong UTF-8 forms of LF and CR in a file marked as UTF-8 are no line breaks: the type
+// name stays one line of text, and a declaration with it stays one line of code.
+TEST_F(PrefixTableTest, NoTypeNameCarriesALineBreakIntoCode) {
+  dir.write("Velmora.ini", "\xEF\xBB\xBF[Velmora]\r\nSettouChar1=str\r\n"
+                           "Kata1=String\xC0\x8A\xC0\x8D"
+                           "End Sub\r\n");
+  LoadPrefixTable(file, prefixes);
+  ASSERT_EQ(prefixes.PrefixCount, 1);
+  EXPECT_EQ(prefixes.PrefixTable[0].Kata, u"String\uFFFD\uFFFD\uFFFD\uFFFDEnd Sub");
+}
+
+// A code page whose decoder makes a line feed of the byte 0x80.
+class LineFeedCodec final : public AnsiCodec {
+public:
+  std::string encode(std::u16string_view text) const override { return {text.begin(), text.end()}; }
+  std::u16string decode(std::string_view bytes) const override {
+    std::u16string text;
+    for (const char c : bytes) {
+      text += c == '\x80' ? u'\n' : static_cast<char16_t>(static_cast<unsigned char>(c));
+    }
+    return text;
+  }
+};
+
+TEST(PrefixTableText, AValueEndsWhereADecoderPutALineBreak) {
+  testing::TempDir dir;
+  dir.write("Velmora.ini", "[Velmora]\r\nSettouChar1=str\r\nKata1=String\x80"
+                           "End Sub\r\n");
+  const LineFeedCodec codec;
+  SettingsFile file{dir.directory(), codec};
+  EXPECT_EQ(file.IniGet(u"Velmora", u"Kata1"), u"String");
+  Prefixes prefixes;
+  LoadPrefixTable(file, prefixes);
+  ASSERT_EQ(prefixes.PrefixCount, 1);
+  EXPECT_EQ(prefixes.PrefixTable[0].Kata, u"String");
+}
+
 // Every key of it holds a value, so the table would never end.
 class EndlessSettings final : public SettingsReader {
 public:

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
+#include <unistd.h>
 
 namespace velmora::sim {
 namespace {
@@ -114,6 +115,31 @@ TEST(VbpFile, ModuleEntriesInOrderWithWindowsPaths) {
   EXPECT_EQ(vbp.files, (std::vector<std::filesystem::path>{"/p/forms/frmA.frm", "/p/mods/basA.bas",
                                                            "/p/clsB.cls", "/p/ctl/ctlC.ctl",
                                                            "/p/ppgD.pag", "/p/docE.dob"}));
+}
+
+// A module path naming a directory, or holding a NUL (which the system would read as the end of
+// the name, opening a file the project does not list), fails as the project's own error.
+TEST(VbpFile, PathsThatNameNoModuleFileAreRefusedAsTheProjectsError) {
+  using namespace std::string_literals;
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("velmora-vbp-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir / "d.bas");
+  writeFileBytes(dir / "a.bas", "Attribute VB_Name = \"A\"\r\n");
+  const auto failure = [&](const std::string& entry) -> std::u16string {
+    writeFileBytes(dir / "P.vbp", "Type=Exe\r\n" + entry + "\r\n");
+    try {
+      loadVbp(dir / "P.vbp");
+    } catch (const Error& error) {
+      return error.description();
+    }
+    return u"(loaded)";
+  };
+  EXPECT_EQ(failure("Module=A; a.bas"), u"(loaded)");
+  EXPECT_EQ(failure("Module=D; d.bas"), u"ファイルを開けません: " + nameOf(dir / "d.bas"));
+  EXPECT_EQ(failure("Module=A; a.bas\0d.bas"s),
+            u"ファイル名に NUL 文字があります: " + nameOf(dir / "a.bas") + u"\u2400d.bas");
+  EXPECT_THROW(writeFileBytes(dir / "a.bas\0x"s, "x"), Error);
+  std::filesystem::remove_all(dir);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "sim/vbide/app/ide_window.hpp"
-#include "sim/vbide/scenario/key_chord.hpp"
+#include "sim/vbide/scenario/key_input.hpp"
 #include "sim/vbide/scenario/poll.hpp"
 #include "sim/vbide/scenario/scenario_steps.hpp"
 #include "sim/vbide/scenario/step_failure.hpp"

@@ -8,6 +8,8 @@ namespace velmora::sim::vbide {
 
 namespace {
 
+constexpr int kFunctionKeys = 24;
+
 bool sameName(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) {
     return false;
@@ -21,61 +23,70 @@ bool sameName(std::string_view a, std::string_view b) {
   return true;
 }
 
-WORD modifierKey(std::string_view name) {
+std::uint16_t modifierKey(std::string_view name) {
   if (sameName(name, "Ctrl") || sameName(name, "Control")) {
-    return VK_CONTROL;
+    return vk::kControl;
   }
   if (sameName(name, "Shift")) {
-    return VK_SHIFT;
+    return vk::kShift;
   }
   if (sameName(name, "Alt")) {
-    return VK_MENU;
+    return vk::kMenu;
   }
   if (sameName(name, "Win")) {
-    return VK_LWIN;
+    return vk::kLWin;
   }
   return 0;
 }
 
-WORD namedKey(std::string_view name) {
-  if (name.size() == 1 && std::isalnum(static_cast<unsigned char>(name[0]))) {
-    return static_cast<WORD>(std::toupper(static_cast<unsigned char>(name[0])));
+// The number of "F<number>", 0 unless it is 1 to 24. The digits are read only as far as the
+// number can still be a function key's, so no count of digits makes it wrap round.
+int functionKeyNumber(std::string_view name) {
+  if (name.size() < 2 || (name[0] != 'F' && name[0] != 'f')) {
+    return 0;
   }
-  if (name.size() >= 2 && (name[0] == 'F' || name[0] == 'f')) {
-    int number = 0;
-    for (const char c : name.substr(1)) {
-      if (!std::isdigit(static_cast<unsigned char>(c))) {
-        number = 0;
-        break;
-      }
-      number = number * 10 + (c - '0');
+  int number = 0;
+  for (const char c : name.substr(1)) {
+    if (!std::isdigit(static_cast<unsigned char>(c))) {
+      return 0;
     }
-    if (number >= 1 && number <= 24) {
-      return static_cast<WORD>(VK_F1 + number - 1);
+    number = number * 10 + (c - '0');
+    if (number > kFunctionKeys) {
+      return 0;
     }
+  }
+  return number;
+}
+
+std::uint16_t namedKey(std::string_view name) {
+  if (name.size() == 1 && std::isalnum(static_cast<unsigned char>(name[0]))) {
+    return static_cast<std::uint16_t>(std::toupper(static_cast<unsigned char>(name[0])));
+  }
+  if (const int number = functionKeyNumber(name); number >= 1) {
+    return static_cast<std::uint16_t>(vk::kF1 + number - 1);
   }
   struct Named {
     const char* name;
-    WORD key;
+    std::uint16_t key;
   };
   static constexpr std::array<Named, 17> keys = {{
-      {"Enter", VK_RETURN},
-      {"Return", VK_RETURN},
-      {"Esc", VK_ESCAPE},
-      {"Escape", VK_ESCAPE},
-      {"Tab", VK_TAB},
-      {"Space", VK_SPACE},
-      {"Backspace", VK_BACK},
-      {"Insert", VK_INSERT},
-      {"Delete", VK_DELETE},
-      {"Home", VK_HOME},
-      {"End", VK_END},
-      {"PageUp", VK_PRIOR},
-      {"PageDown", VK_NEXT},
-      {"Up", VK_UP},
-      {"Down", VK_DOWN},
-      {"Left", VK_LEFT},
-      {"Right", VK_RIGHT},
+      {"Enter", vk::kReturn},
+      {"Return", vk::kReturn},
+      {"Esc", vk::kEscape},
+      {"Escape", vk::kEscape},
+      {"Tab", vk::kTab},
+      {"Space", vk::kSpace},
+      {"Backspace", vk::kBack},
+      {"Insert", vk::kInsert},
+      {"Delete", vk::kDelete},
+      {"Home", vk::kHome},
+      {"End", vk::kEnd},
+      {"PageUp", vk::kPrior},
+      {"PageDown", vk::kNext},
+      {"Up", vk::kUp},
+      {"Down", vk::kDown},
+      {"Left", vk::kLeft},
+      {"Right", vk::kRight},
   }};
   for (const Named& each : keys) {
     if (sameName(name, each.name)) {
@@ -83,16 +94,6 @@ WORD namedKey(std::string_view name) {
     }
   }
   return 0;
-}
-
-INPUT keyInput(WORD key, bool release, ULONG_PTR marker) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = key;
-  input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
-  input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
-  input.ki.dwExtraInfo = marker;
-  return input;
 }
 
 } // namespace
@@ -108,7 +109,7 @@ bool KeyChord::parse(const std::string& text, KeyChord& chord) {
       return false; // a trailing "+"
     }
     if (plus != std::string_view::npos) {
-      const WORD modifier = modifierKey(part);
+      const std::uint16_t modifier = modifierKey(part);
       if (modifier == 0) {
         return false;
       }
@@ -118,20 +119,6 @@ bool KeyChord::parse(const std::string& text, KeyChord& chord) {
     chord.key = namedKey(part);
   }
   return chord.key != 0;
-}
-
-bool sendChord(const KeyChord& chord, ULONG_PTR marker) {
-  std::vector<INPUT> inputs;
-  for (const WORD modifier : chord.modifiers) {
-    inputs.push_back(keyInput(modifier, false, marker));
-  }
-  inputs.push_back(keyInput(chord.key, false, marker));
-  inputs.push_back(keyInput(chord.key, true, marker));
-  for (auto it = chord.modifiers.rbegin(); it != chord.modifiers.rend(); ++it) {
-    inputs.push_back(keyInput(*it, true, marker));
-  }
-  const UINT sent = SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-  return sent == inputs.size();
 }
 
 } // namespace velmora::sim::vbide

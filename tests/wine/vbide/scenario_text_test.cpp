@@ -1,51 +1,16 @@
 #include "sim/vbide/app/addin_list.hpp"
-#include "sim/vbide/scenario/key_chord.hpp"
-#include "sim/vbide/scenario/scenario_script.hpp"
 #include "sim/vbide/scenario/scenario_steps.hpp"
 #include "sim/vbide/scenario/window_search.hpp"
 
 #include <gtest/gtest.h>
 #include <string>
 
-// What the simulated IDE reads: scenario files, key names, its add-in list, button texts.
+// What the simulated IDE reads: its scenario commands, its add-in list, button texts. (The
+// scenario text and key names are tested natively: tests/sim/scenario_text_test.cpp.)
 namespace velmora::test {
 namespace {
 
 using namespace sim::vbide;
-
-TEST(ScenarioScript, WordsQuotesEscapesAndComments) {
-  const auto steps = parseScenario("\xEF\xBB\xBF# a session\r\n"
-                                   "open examples/zakkaten/Zakkaten.vbp\r\n"
-                                   "\r\n"
-                                   "  caret basMain \"strName\"   # first use\n"
-                                   "expect-line basMain 21 \"\\tDim strName As String\"\n"
-                                   "click \"Dim宣言\"\n"
-                                   "type Edit:1 \"a \\\"b\\\" \\\\ c\"\n"
-                                   "answer-message \"\"");
-  ASSERT_EQ(steps.size(), 6u);
-  EXPECT_EQ(steps[0].line, 2);
-  EXPECT_EQ(steps[0].command, "open");
-  EXPECT_EQ(steps[0].arguments, (std::vector<std::string>{"examples/zakkaten/Zakkaten.vbp"}));
-  EXPECT_EQ(steps[1].line, 4);
-  EXPECT_EQ(steps[1].text, "caret basMain \"strName\"   # first use");
-  EXPECT_EQ(steps[1].arguments, (std::vector<std::string>{"basMain", "strName"}));
-  EXPECT_EQ(steps[2].arguments[2], "\tDim strName As String");
-  EXPECT_EQ(steps[3].arguments[0], "Dim宣言");
-  EXPECT_EQ(steps[4].arguments[1], "a \"b\" \\ c");
-  EXPECT_EQ(steps[5].arguments, (std::vector<std::string>{""}));
-}
-
-TEST(ScenarioScript, MalformedLinesNameTheirLine) {
-  for (const char* text : {"dump basMain\nclick \"Dim", "dump basMain\ntype 1 \"\\q\"",
-                           "dump basMain\nclick \"a\"b"}) {
-    try {
-      parseScenario(text);
-      ADD_FAILURE() << "accepted: " << text;
-    } catch (const ScenarioSyntaxError& error) {
-      EXPECT_EQ(error.line(), 2) << text;
-    }
-  }
-}
 
 TEST(ScenarioScript, EveryCommandOfTheFormatIsKnownWithItsArguments) {
   const struct {
@@ -91,23 +56,6 @@ TEST(ScenarioScript, EveryCommandOfTheFormatIsKnownWithItsArguments) {
     EXPECT_EQ(command->maxArguments, each.max) << each.name;
   }
   EXPECT_EQ(findCommand("sleep"), nullptr);
-}
-
-TEST(KeyChordNames, ModifiersKeysAndRefusals) {
-  KeyChord chord;
-  ASSERT_TRUE(KeyChord::parse("Ctrl+Shift+D", chord));
-  EXPECT_EQ(chord.modifiers, (std::vector<WORD>{VK_CONTROL, VK_SHIFT}));
-  EXPECT_EQ(chord.key, 'D');
-  EXPECT_EQ(chord.lastReleased(), VK_CONTROL);
-  ASSERT_TRUE(KeyChord::parse("alt+win+f12", chord));
-  EXPECT_EQ(chord.modifiers, (std::vector<WORD>{VK_MENU, VK_LWIN}));
-  EXPECT_EQ(chord.key, VK_F12);
-  ASSERT_TRUE(KeyChord::parse("Esc", chord));
-  EXPECT_TRUE(chord.modifiers.empty());
-  EXPECT_EQ(chord.lastReleased(), VK_ESCAPE);
-  for (const char* bad : {"", "Ctrl+", "Ctrl+Shift", "Hyper+D", "F25", "Ctrl+DD", "+D"}) {
-    EXPECT_FALSE(KeyChord::parse(bad, chord)) << bad;
-  }
 }
 
 TEST(AddinList, EntriesAndWhichOfThemLoadAtStartUp) {

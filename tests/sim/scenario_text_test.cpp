@@ -1,0 +1,76 @@
+#include "sim/vbide/scenario/key_chord.hpp"
+#include "sim/vbide/scenario/scenario_script.hpp"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+// The text of the simulated IDE's scenarios: commands with their words, and key combinations.
+namespace velmora::test {
+namespace {
+
+using namespace sim::vbide;
+
+TEST(ScenarioScript, WordsQuotesEscapesAndComments) {
+  const auto steps = parseScenario("\xEF\xBB\xBF# a session\r\n"
+                                   "open examples/zakkaten/Zakkaten.vbp\r\n"
+                                   "\r\n"
+                                   "  caret basMain \"strName\"   # first use\n"
+                                   "expect-line basMain 21 \"\\tDim strName As String\"\n"
+                                   "click \"Dim宣言\"\n"
+                                   "type Edit:1 \"a \\\"b\\\" \\\\ c\"\n"
+                                   "answer-message \"\"");
+  ASSERT_EQ(steps.size(), 6u);
+  EXPECT_EQ(steps[0].line, 2);
+  EXPECT_EQ(steps[0].command, "open");
+  EXPECT_EQ(steps[0].arguments, (std::vector<std::string>{"examples/zakkaten/Zakkaten.vbp"}));
+  EXPECT_EQ(steps[1].line, 4);
+  EXPECT_EQ(steps[1].text, "caret basMain \"strName\"   # first use");
+  EXPECT_EQ(steps[1].arguments, (std::vector<std::string>{"basMain", "strName"}));
+  EXPECT_EQ(steps[2].arguments[2], "\tDim strName As String");
+  EXPECT_EQ(steps[3].arguments[0], "Dim宣言");
+  EXPECT_EQ(steps[4].arguments[1], "a \"b\" \\ c");
+  EXPECT_EQ(steps[5].arguments, (std::vector<std::string>{""}));
+}
+
+TEST(ScenarioScript, MalformedLinesNameTheirLine) {
+  for (const char* text : {"dump basMain\nclick \"Dim", "dump basMain\ntype 1 \"\\q\"",
+                           "dump basMain\nclick \"a\"b"}) {
+    try {
+      parseScenario(text);
+      ADD_FAILURE() << "accepted: " << text;
+    } catch (const ScenarioSyntaxError& error) {
+      EXPECT_EQ(error.line(), 2) << text;
+    }
+  }
+}
+
+TEST(KeyChordNames, ModifiersKeysAndRefusals) {
+  KeyChord chord;
+  ASSERT_TRUE(KeyChord::parse("Ctrl+Shift+D", chord));
+  EXPECT_EQ(chord.modifiers, (std::vector<std::uint16_t>{vk::kControl, vk::kShift}));
+  EXPECT_EQ(chord.key, 'D');
+  EXPECT_EQ(chord.lastReleased(), vk::kControl);
+  ASSERT_TRUE(KeyChord::parse("alt+win+f12", chord));
+  EXPECT_EQ(chord.modifiers, (std::vector<std::uint16_t>{vk::kMenu, vk::kLWin}));
+  EXPECT_EQ(chord.key, vk::kF1 + 11);
+  ASSERT_TRUE(KeyChord::parse("Esc", chord));
+  EXPECT_TRUE(chord.modifiers.empty());
+  EXPECT_EQ(chord.lastReleased(), vk::kEscape);
+  for (const char* bad : {"", "Ctrl+", "Ctrl+Shift", "Hyper+D", "F25", "Ctrl+DD", "+D"}) {
+    EXPECT_FALSE(KeyChord::parse(bad, chord)) << bad;
+  }
+}
+
+TEST(KeyChordNames, FunctionKeysAreOneToTwentyFourHoweverManyDigitsFollow) {
+  KeyChord chord;
+  ASSERT_TRUE(KeyChord::parse("F24", chord));
+  EXPECT_EQ(chord.key, vk::kF1 + 23);
+  // 4294967297 is 2^32 + 1: a count that wrapped round read it as F1.
+  for (const char* bad : {"Ctrl+F4294967297", "F6666666666", "F18446744073709551617", "F0", "Fx"}) {
+    EXPECT_FALSE(KeyChord::parse(bad, chord)) << bad;
+  }
+}
+
+} // namespace
+} // namespace velmora::test
