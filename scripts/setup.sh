@@ -4,10 +4,12 @@
 set -euo pipefail
 
 native=(cmake make g++ pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev clang-format clang-tidy)
+# The fuzz preset: clang with libFuzzer and the sanitizers' runtimes.
+fuzz=(clang libclang-rt-14-dev)
 cross=(g++-mingw-w64-i686 mingw-w64-tools wine wine32:i386)
 extra=(xvfb xauth fonts-ipafont-gothic python3)
 
-want=("${native[@]}")
+want=("${native[@]}" "${fuzz[@]}")
 if [[ "${VELMORA_NATIVE_ONLY:-0}" != 1 ]]; then
   want+=("${cross[@]}" "${extra[@]}")
 fi

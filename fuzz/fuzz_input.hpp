@@ -1,0 +1,77 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+// What the fuzz targets share: reading one input as its parts, and the checks that stop a run.
+namespace velmora::fuzz {
+
+// The bytes of one input, taken from the front. Reading past the end gives zeros and empty
+// parts, so every input, however short, is a whole case.
+class FuzzInput {
+public:
+  FuzzInput(const std::uint8_t* data, std::size_t size)
+      : rest_(reinterpret_cast<const char*>(data), size) {}
+
+  std::uint8_t byte() {
+    if (rest_.empty()) {
+      return 0;
+    }
+    const auto b = static_cast<std::uint8_t>(rest_.front());
+    rest_.remove_prefix(1);
+    return b;
+  }
+
+  // Two bytes, the first the high one.
+  std::uint16_t word() {
+    const std::uint16_t high = byte();
+    return static_cast<std::uint16_t>(high << 8 | byte());
+  }
+
+  // The bytes up to the next `end` (which is taken too), or all that are left.
+  std::string_view until(char end) {
+    const std::size_t at = rest_.find(end);
+    const std::string_view part = rest_.substr(0, at);
+    rest_.remove_prefix(at == std::string_view::npos ? rest_.size() : at + 1);
+    return part;
+  }
+
+  std::string_view rest() {
+    const std::string_view all = rest_;
+    rest_ = {};
+    return all;
+  }
+
+private:
+  std::string_view rest_;
+};
+
+// Bytes as UTF-16LE units (an odd last byte is dropped): any text the system could hand over,
+// lone surrogates included.
+inline std::u16string utf16Units(std::string_view bytes) {
+  std::u16string text;
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    text.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                         static_cast<unsigned char>(bytes[i + 1]) << 8));
+  }
+  return text;
+}
+
+// Ends the run as a finding.
+[[noreturn]] inline void fail(const char* what) {
+  std::fprintf(stderr, "fuzz check failed: %s\n", what);
+  std::fflush(stderr);
+  std::abort();
+}
+
+inline void require(bool ok, const char* what) {
+  if (!ok) {
+    fail(what);
+  }
+}
+
+} // namespace velmora::fuzz

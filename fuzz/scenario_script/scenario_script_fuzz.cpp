@@ -1,0 +1,109 @@
+#include "fuzz_input.hpp"
+#include "sim/vbide/scenario/key_chord.hpp"
+#include "sim/vbide/scenario/scenario_script.hpp"
+
+#include <cctype>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The scenario files of the simulated IDE: commands and their words, and the key combinations
+// they name. Input: the file's text.
+namespace velmora::fuzz {
+namespace {
+
+using sim::vbide::KeyChord;
+namespace vk = sim::vbide::vk;
+
+std::string lower(std::string_view text) {
+  std::string out;
+  for (const char c : text) {
+    out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  }
+  return out;
+}
+
+std::uint16_t modifierNamed(const std::string& name) {
+  if (name == "ctrl" || name == "control") {
+    return vk::kControl;
+  }
+  if (name == "shift") {
+    return vk::kShift;
+  }
+  if (name == "alt") {
+    return vk::kMenu;
+  }
+  return name == "win" ? vk::kLWin : 0;
+}
+
+// The function key a name spells ("F7", "f007"), read as a number of any length.
+int functionKey(const std::string& name) {
+  if (name.size() < 2 || name[0] != 'f' ||
+      name.find_first_not_of("0123456789", 1) != std::string::npos) {
+    return 0;
+  }
+  const std::size_t first = name.find_first_not_of('0', 1);
+  if (first == std::string::npos || name.size() - first > 2) {
+    return 0; // zero, or a hundred and more
+  }
+  const int number = std::stoi(name.substr(first));
+  return number <= 24 ? number : 0;
+}
+
+// An accepted chord is what its text names, part by part.
+void checkChord(const std::string& text) {
+  KeyChord chord;
+  if (!KeyChord::parse(text, chord)) {
+    return;
+  }
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  for (std::size_t plus = text.find('+'); plus != std::string::npos; plus = text.find('+', start)) {
+    parts.push_back(lower(text.substr(start, plus - start)));
+    start = plus + 1;
+  }
+  const std::string key = lower(text.substr(start));
+  require(parts.size() == chord.modifiers.size(), "a chord has another number of modifiers");
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    require(modifierNamed(parts[i]) == chord.modifiers[i], "a modifier is not the one named");
+  }
+  if (const int number = functionKey(key); number != 0) {
+    require(chord.key == vk::kF1 + number - 1, "a function key is not the one named");
+  } else if (key.size() == 1) {
+    require(std::isalnum(static_cast<unsigned char>(key[0])) &&
+                chord.key == std::toupper(static_cast<unsigned char>(key[0])),
+            "a letter or digit key is not the one named");
+  } else {
+    require(chord.key < vk::kF1 || chord.key > vk::kF1 + 23,
+            "a name that is no function key gave one");
+  }
+}
+
+void check(std::string_view text) {
+  std::vector<sim::vbide::ScenarioStep> steps;
+  try {
+    steps = sim::vbide::parseScenario(text);
+  } catch (const sim::vbide::ScenarioSyntaxError& error) {
+    require(error.line() >= 1, "a syntax error names no line");
+    return;
+  }
+  int line = 0;
+  for (const auto& step : steps) {
+    require(step.line > line, "steps are not in line order");
+    line = step.line;
+    checkChord(step.command);
+    for (const std::string& argument : step.arguments) {
+      checkChord(argument);
+    }
+  }
+}
+
+} // namespace
+} // namespace velmora::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  velmora::fuzz::FuzzInput input(data, size);
+  velmora::fuzz::check(input.rest());
+  return 0;
+}

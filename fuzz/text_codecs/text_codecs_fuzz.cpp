@@ -1,0 +1,116 @@
+#include "fuzz_input.hpp"
+#include "sim/codec/iconv_ansi_codec.hpp"
+#include "support/utf.hpp"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+// The conversions at the edges: UTF-8 (files, terminals) and UTF-16, and code page 932 (the
+// settings file on a Japanese system). Input: one byte choosing the conversion, then the text.
+namespace velmora::fuzz {
+namespace {
+
+bool isHighSurrogate(char16_t c) {
+  return c >= 0xD800 && c < 0xDC00;
+}
+bool isLowSurrogate(char16_t c) {
+  return c >= 0xDC00 && c < 0xE000;
+}
+
+bool wellFormed(std::u16string_view text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (isHighSurrogate(text[i]) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) {
+      ++i;
+    } else if (isHighSurrogate(text[i]) || isLowSurrogate(text[i])) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// How often each character below `limit` occurs.
+template <typename Text> std::array<std::size_t, 128> counts(const Text& text, unsigned limit) {
+  std::array<std::size_t, 128> seen{};
+  for (const auto c : text) {
+    const auto unit = static_cast<unsigned>(static_cast<std::make_unsigned_t<decltype(c)>>(c));
+    if (unit < limit) {
+      ++seen[unit];
+    }
+  }
+  return seen;
+}
+
+// An ASCII character comes out of the decoder exactly as often as its byte went in: no
+// sequence of other bytes (an overlong form, a broken double-byte pair) makes one, least of all
+// a line break.
+void fromUtf8Checks(std::string_view bytes) {
+  const std::u16string text = fromUtf8(bytes);
+  require(wellFormed(text), "UTF-8 decoding gave a lone surrogate");
+  require(text.size() <= bytes.size(), "UTF-8 decoding made more units than bytes");
+  require(counts(text, 0x80) == counts(bytes, 0x80), "UTF-8 decoding made up an ASCII character");
+  require(fromUtf8(toUtf8(text)) == text, "decoded UTF-8 did not survive a round trip");
+}
+
+void toUtf8Checks(std::string_view bytes) {
+  const std::u16string units = utf16Units(bytes);
+  std::u16string expected = units;
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    if (isHighSurrogate(expected[i]) && i + 1 < expected.size() &&
+        isLowSurrogate(expected[i + 1])) {
+      ++i;
+    } else if (isHighSurrogate(expected[i]) || isLowSurrogate(expected[i])) {
+      expected[i] = u'\uFFFD';
+    }
+  }
+  require(fromUtf8(toUtf8(units)) == expected, "UTF-16 did not come back from UTF-8");
+}
+
+const sim::IconvAnsiCodec& codePage932() {
+  static const sim::IconvAnsiCodec codec;
+  return codec;
+}
+
+// Bytes below 0x40 are never the second byte of a pair in code page 932.
+void ansiDecodeChecks(std::string_view bytes) {
+  const std::u16string text = codePage932().decode(bytes);
+  require(text.size() <= bytes.size(), "code page decoding made more units than bytes");
+  require(wellFormed(text), "code page decoding gave a lone surrogate");
+  require(counts(text, 0x40) == counts(bytes, 0x40),
+          "code page decoding made up or lost a control character");
+}
+
+// Each unit comes back as itself or as '?' (a character the code page lacks).
+void ansiEncodeChecks(std::string_view bytes) {
+  const std::u16string text = utf16Units(bytes);
+  const std::u16string back = codePage932().decode(codePage932().encode(text));
+  require(back.size() == text.size(), "a code page round trip changed the length");
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    require(back[i] == text[i] || back[i] == u'?', "a code page round trip changed a character");
+  }
+}
+
+} // namespace
+} // namespace velmora::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace velmora::fuzz;
+  FuzzInput input(data, size);
+  const std::uint8_t choice = input.byte();
+  const std::string_view bytes = input.rest();
+  switch (choice % 4) {
+  case 0:
+    fromUtf8Checks(bytes);
+    break;
+  case 1:
+    toUtf8Checks(bytes);
+    break;
+  case 2:
+    ansiDecodeChecks(bytes);
+    break;
+  default:
+    ansiEncodeChecks(bytes);
+    break;
+  }
+  return 0;
+}
