@@ -6,6 +6,8 @@ bash scripts/setup.sh
 
 cmake --preset native >/dev/null
 cmake --build --preset native
+# The native suite holds the regression run of every fuzz target over its seed corpus
+# (fuzz.<target>, seconds in all); fuzz/run.sh fuzzes for long.
 ctest --preset native
 
 if [[ -f cmake/mingw-i686.cmake ]]; then

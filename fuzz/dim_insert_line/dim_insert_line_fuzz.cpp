@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-// Where a local declaration goes: for every procedure of a module, the line FindDimInsertLine
-// gives. A "Dim" put there is a statement of its own, below the header, inside that procedure,
-// as the in-memory IDE (with its own reading of the code) sees it. Input: a byte of flags
-// (bit 0: the text is UTF-16LE units, else UTF-8), then the module's text.
+// Where a local declaration goes: for every procedure of a module that ends, the line
+// FindDimInsertLine gives. A "Dim" put there is a statement of its own, below the header, inside
+// that procedure, as the in-memory IDE (with its own reading of the code) sees it. Input: a byte of
+// flags (bit 0: the text is UTF-16LE units, else UTF-8), then the module's text.
 namespace velmora::fuzz {
 namespace {
 
@@ -23,8 +23,10 @@ constexpr std::size_t kMostProcedures = 16;
 
 void checkProcedure(const std::vector<std::u16string>& lines, const sim::Procedure& procedure) {
   sim::MemoryCodeModule module(lines);
-  // Two procedures of one name and kind (under #If and #Else): the host finds the first.
-  if (module.procedures().find(procedure.name, procedure.kind)->bodyLine != procedure.bodyLine) {
+  // Two procedures of one name and kind (under #If and #Else): the host finds the first. A
+  // procedure without its End does not compile, whatever is declared in it.
+  if (module.procedures().find(procedure.name, procedure.kind)->bodyLine != procedure.bodyLine ||
+      procedure.endLine == 0) {
     return;
   }
   std::int32_t at = 0;

@@ -112,8 +112,9 @@ bool isMemberAttribute(std::u16string_view line) {
   return member.size() > 3 && sameVbName(member.substr(0, 3), u"VB_");
 }
 
-// Number of header lines at the top of the file.
-std::size_t headerLength(const std::vector<std::u16string>& lines) {
+// Number of header lines at the top of the file. A BEGIN block that the file never closes is
+// refused: everything below it would be read as part of it, code written there included.
+std::size_t headerLength(const std::vector<std::u16string>& lines, std::u16string_view fileName) {
   std::size_t at = 0;
   if (at < lines.size() && startsWithWord(lines[at], u"VERSION")) {
     ++at;
@@ -130,6 +131,9 @@ std::size_t headerLength(const std::vector<std::u16string>& lines) {
         break;
       }
       ++at;
+    }
+    if (depth > 0) {
+      throw Error(u"BEGIN のブロックが END で閉じられていません: " + std::u16string(fileName));
     }
   }
   while (at < lines.size() && startsWithWord(lines[at], u"Attribute")) {
@@ -208,7 +212,7 @@ SourceText parseSource(std::string_view bytes, std::int32_t type, std::u16string
     decoded.push_back(source.codec.decode(line.content));
   }
 
-  const std::size_t header = headerLength(decoded);
+  const std::size_t header = headerLength(decoded, fileName);
   for (std::size_t i = 0; i < header; ++i) {
     source.header.append(raw[i].content).append(raw[i].lineBreak);
   }

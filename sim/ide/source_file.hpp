@@ -59,7 +59,8 @@ std::int32_t componentTypeOf(const std::filesystem::path& file);
 // Splits a source file. `fileName` names the file in messages, and its stem names the
 // component when the file has no VB_Name. A form whose block is an MDI form's gets type 6.
 // Bytes that are not UTF-8 are decoded in the ANSI code page `ansi`; without one, or when they
-// would not come back byte for byte, they raise Error.
+// would not come back byte for byte, they raise Error. So does a BEGIN block that the file
+// never closes (a cut-off form), which would swallow the code below it.
 SourceText parseSource(std::string_view bytes, std::int32_t type, std::u16string_view fileName,
                        const AnsiCodePage& ansi = {});
 

@@ -38,6 +38,21 @@ TEST(SourceFileParse, FormHeaderWithNestedBlocksIsHidden) {
   EXPECT_EQ(renderSource(source), kForm + kFormCode);
 }
 
+// A cut-off form would read the code below its open block as part of the block, and so lose a
+// declaration written there at the next load.
+TEST(SourceFileParse, ABlockThatIsNeverClosedIsRefused) {
+  for (const std::string& text :
+       {std::string("VERSION 5.00\r\nBegin VB.Form frmA \r\n   Caption = \"A\"\r\n"),
+        kForm.substr(0, kForm.find("   End\r\n")) + kFormCode}) {
+    try {
+      parseSource(text, 5, u"frmA.frm");
+      ADD_FAILURE() << text;
+    } catch (const Error& error) {
+      EXPECT_EQ(error.description(), u"BEGIN のブロックが END で閉じられていません: frmA.frm");
+    }
+  }
+}
+
 TEST(SourceFileParse, StandardModuleHeaderIsItsAttributeLines) {
   const std::string text = "Attribute VB_Name = \"basMain\"\nOption Explicit\n";
   const SourceText source = parseSource(text, 1, u"fallback");
