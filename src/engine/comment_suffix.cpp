@@ -3,6 +3,8 @@
 #include "engine/comment_dialog.hpp"
 #include "support/text.hpp"
 
+#include <exception>
+
 namespace velmora {
 
 std::u16string AskCommentSuffix(DeclareContext& context) {
@@ -15,7 +17,7 @@ std::u16string AskCommentSuffix(DeclareContext& context) {
         state.CommentText = std::u16string(1, kTab) + u"'" + state.CommentText;
       }
     }
-  } catch (...) {
+  } catch (const std::exception&) {
     // A comment is optional: whatever went wrong, the declaration goes ahead without one.
     state.CommentText.clear();
   }
