@@ -10,7 +10,6 @@
 #include "engine/word_under_caret.hpp"
 #include "support/error.hpp"
 #include "support/text.hpp"
-#include "support/utf.hpp"
 
 #include <exception>
 #include <optional>
@@ -143,10 +142,8 @@ void declare(DeclareContext& context, std::u16string_view kind) {
 void DoDeclare(DeclareContext& context, std::u16string_view kind) {
   try {
     declare(context, kind);
-  } catch (const Error& error) {
-    say(context, kFailed + error.description() + u")", kVelmoraTitle);
-  } catch (const std::exception& error) {
-    say(context, kFailed + fromUtf8(error.what()) + u")", kVelmoraTitle);
+  } catch (const std::exception& failure) {
+    say(context, kFailed + describeFailure(failure) + u")", kVelmoraTitle);
   }
 }
 

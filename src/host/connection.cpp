@@ -8,7 +8,6 @@
 #include "settings/settings_file.hpp"
 #include "settings/settings_form.hpp"
 #include "support/error.hpp"
-#include "support/utf.hpp"
 
 #include <exception>
 
@@ -52,12 +51,9 @@ Connection::~Connection() {
 void Connection::OnConnection(std::shared_ptr<Vbe> vbe) {
   try {
     connect(std::move(vbe));
-  } catch (const Error& error) {
+  } catch (const std::exception& failure) {
     services_.forms.show(
-        Message{error.description(), MessageButtons::Ok, MessageIcon::None, std::nullopt});
-  } catch (const std::exception& error) {
-    services_.forms.show(
-        Message{fromUtf8(error.what()), MessageButtons::Ok, MessageIcon::None, std::nullopt});
+        Message{describeFailure(failure), MessageButtons::Ok, MessageIcon::None, std::nullopt});
   }
 }
 

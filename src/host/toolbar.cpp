@@ -2,7 +2,6 @@
 
 #include "engine/messages.hpp"
 #include "support/error.hpp"
-#include "support/utf.hpp"
 
 #include <array>
 #include <exception>
@@ -151,12 +150,9 @@ void UpdateButtonTips(const ToolbarButtons& buttons, const HotKeys& hotKeys, For
       button->setTooltipText(ButtonTip(n, hotKeys.at(static_cast<std::size_t>(n - 1)),
                                        settingsForm.comboBox("cboKey", n - 1)));
     }
-  } catch (const Error& error) {
+  } catch (const std::exception& failure) {
     messages.show(
-        Message{error.description(), MessageButtons::Ok, MessageIcon::None, kVelmoraTitle});
-  } catch (const std::exception& error) {
-    messages.show(
-        Message{fromUtf8(error.what()), MessageButtons::Ok, MessageIcon::None, kVelmoraTitle});
+        Message{describeFailure(failure), MessageButtons::Ok, MessageIcon::None, kVelmoraTitle});
   }
 }
 

@@ -96,8 +96,8 @@ void SettingsForm::Form_Load() {
     HookWindow(state_.hook, ports_, *this, hWnd(), kHotKeySlots);
     ReadHotKeys(file_, state_.hotKeys);
     registerAtLoad();
-  } catch (const Error& error) {
-    say(error.description(), true);
+  } catch (const std::exception& failure) {
+    say(describeFailure(failure), true);
   }
 }
 
@@ -155,8 +155,8 @@ void SettingsForm::HotKeyProc(std::int16_t n) {
   }
   try {
     owner_.declare(kind);
-  } catch (const Error& error) {
-    say(error.description(), true);
+  } catch (const std::exception& failure) {
+    say(describeFailure(failure), true);
   }
 }
 

@@ -78,8 +78,8 @@ void SettingsForm::HotDispSet() {
     }
     form_->textBox("txtSettouChar").setText(u"");
     form_->textBox("txtKata").setText(u"");
-  } catch (const Error& error) {
-    say(error.description(), true);
+  } catch (const std::exception& failure) {
+    say(describeFailure(failure), true);
   }
 }
 

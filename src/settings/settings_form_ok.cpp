@@ -35,8 +35,8 @@ void SettingsForm::cmbOk_Click() {
     registerAfterOk();
     owner_.UpdateButtonTips();
     form_->hide();
-  } catch (const Error& error) {
-    say(error.description(), true);
+  } catch (const std::exception& failure) {
+    say(describeFailure(failure), true);
   }
 }
 

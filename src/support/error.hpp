@@ -25,4 +25,9 @@ public:
   using Error::Error;
 };
 
+// What the user is told of a failure that a trap caught: an Error's description; for any other
+// error (one the standard library raised) Visual Basic's words where it has them ("メモリが不足
+// しています。" when memory ran out), else what the error says of itself.
+std::u16string describeFailure(const std::exception& failure);
+
 } // namespace velmora

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <exception>
+#include <utility>
 #include <vector>
 
 namespace velmora::testing {
@@ -18,6 +20,9 @@ public:
 
   bool registerHotKey(WindowHandle window, std::int32_t id, std::int32_t modifiers,
                       std::int32_t key) override {
+    if (fault) {
+      std::rethrow_exception(std::exchange(fault, nullptr));
+    }
     attempts.push_back({window, 0, id, modifiers, key});
     return inner_.registerHotKey(window, id, modifiers, key);
   }
@@ -39,6 +44,8 @@ public:
 
   std::vector<sim::HotkeyRegistration> attempts;
   std::size_t releases = 0;
+  // Thrown, once, by the next registration instead of registering.
+  std::exception_ptr fault;
 
 private:
   HotkeyService& inner_;

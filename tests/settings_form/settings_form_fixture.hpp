@@ -12,6 +12,7 @@
 #include "sim/system/sim_library_info.hpp"
 #include "support/error.hpp"
 
+#include <exception>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
@@ -29,12 +30,16 @@ public:
     if (failure) {
       throw Error(*failure);
     }
+    if (fault) {
+      std::rethrow_exception(fault);
+    }
   }
   void UpdateButtonTips() override { ++tipUpdates; }
 
   std::vector<std::u16string> declared;
   int tipUpdates = 0;
-  std::optional<std::u16string> failure;
+  std::optional<std::u16string> failure; // thrown as Error by every declaration
+  std::exception_ptr fault;              // or this, an error of any kind
 };
 
 // An IDE and another program on one simulated desktop; the add-in's library lives in a fresh
