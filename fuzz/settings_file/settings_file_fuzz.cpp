@@ -6,6 +6,7 @@
 #include "settings/settings_file.hpp"
 #include "settings/settings_keys.hpp"
 #include "sim/codec/iconv_ansi_codec.hpp"
+#include "sim/system/sim_file_store.hpp"
 #include "support/error.hpp"
 #include "support/text.hpp"
 #include "support/utf.hpp"
@@ -162,7 +163,8 @@ void check(FuzzInput& input) {
   fs::remove(path);
   writeBytes(path, input.rest());
 
-  SettingsFile file(directory().u16string(), codePage932());
+  sim::SimFileStore files;
+  SettingsFile file(directory().u16string(), codePage932(), files);
   readEverything(file);
 
   const std::string before = readBytes(path);

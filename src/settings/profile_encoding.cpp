@@ -34,6 +34,27 @@ void appendUtf8(std::string& out, char32_t c) {
   }
 }
 
+// The units that utf16LeToUtf8 made `text` of: UTF-8, and the three bytes of an unpaired
+// surrogate (ED A0..BF 80..BF), which UTF-8 does not allow and fromUtf8 therefore replaces.
+std::u16string unitsOf(std::string_view text) {
+  std::u16string units;
+  units.reserve(text.size());
+  std::size_t start = 0;
+  for (std::size_t i = 0; i + 2 < text.size(); ++i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const auto second = static_cast<unsigned char>(text[i + 1]);
+    const auto third = static_cast<unsigned char>(text[i + 2]);
+    if (lead == 0xED && second >= 0xA0 && second <= 0xBF && third >= 0x80 && third <= 0xBF) {
+      units += fromUtf8(text.substr(start, i - start));
+      units.push_back(static_cast<char16_t>(0xD000 | ((second & 0x3F) << 6) | (third & 0x3F)));
+      i += 2;
+      start = i + 1;
+    }
+  }
+  units += fromUtf8(text.substr(start));
+  return units;
+}
+
 } // namespace
 
 ProfileEncoding detectProfileEncoding(std::string_view bytes) {
@@ -78,8 +99,7 @@ std::string utf16LeToUtf8(std::string_view units) {
 }
 
 std::string utf8ToUtf16Le(std::string_view text) {
-  // The decoder takes a surrogate's own three-byte sequence back to that unit.
-  const std::u16string units = fromUtf8(text);
+  const std::u16string units = unitsOf(text);
   std::string out;
   out.reserve(units.size() * 2);
   for (const char16_t c : units) {

@@ -90,7 +90,8 @@ TEST(PrefixTableText, AValueEndsWhereADecoderPutALineBreak) {
   dir.write("Velmora.ini", "[Velmora]\r\nSettouChar1=str\r\nKata1=String\x80"
                            "End Sub\r\n");
   const LineFeedCodec codec;
-  SettingsFile file{dir.directory(), codec};
+  sim::SimFileStore files;
+  SettingsFile file{dir.directory(), codec, files};
   EXPECT_EQ(file.IniGet(u"Velmora", u"Kata1"), u"String");
   Prefixes prefixes;
   LoadPrefixTable(file, prefixes);
