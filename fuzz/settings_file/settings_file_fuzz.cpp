@@ -82,31 +82,38 @@ bool comesBackAsItIs(std::u16string_view value) {
            value.back() == value.front());
 }
 
-struct Line {
-  std::string text;
-  std::string end;
+template <typename Char> struct Line {
+  std::basic_string<Char> text;
+  std::basic_string<Char> end;
 };
 
-std::vector<Line> splitLines(std::string_view bytes) {
-  std::vector<Line> lines;
-  while (!bytes.empty()) {
-    const std::size_t stop = bytes.find_first_of("\r\n");
-    if (stop == std::string_view::npos) {
-      lines.push_back({std::string(bytes), ""});
-      break;
+template <typename Char> std::vector<Line<Char>> splitLines(std::basic_string_view<Char> text) {
+  std::vector<Line<Char>> lines;
+  while (!text.empty()) {
+    std::size_t stop = 0;
+    while (stop < text.size() && text[stop] != Char('\r') && text[stop] != Char('\n')) {
+      ++stop;
     }
-    const std::size_t length = bytes.substr(stop, 2) == "\r\n" ? 2 : 1;
-    lines.push_back({std::string(bytes.substr(0, stop)), std::string(bytes.substr(stop, length))});
-    bytes.remove_prefix(stop + length);
+    std::size_t length = 0;
+    if (stop < text.size()) {
+      length = text[stop] == Char('\r') && stop + 1 < text.size() && text[stop + 1] == Char('\n')
+                   ? 2
+                   : 1;
+    }
+    lines.push_back({std::basic_string<Char>(text.substr(0, stop)),
+                     std::basic_string<Char>(text.substr(stop, length))});
+    text.remove_prefix(stop + length);
   }
   return lines;
 }
 
 // The file after one IniPut: the lines before it, with one of them replaced or up to two (a
 // new section and its key) inserted in one place; the old last line may have gained a line end.
-void requireOneLineChanged(std::string_view before, std::string_view after) {
-  const std::vector<Line> old = splitLines(before);
-  const std::vector<Line> now = splitLines(after);
+template <typename Char>
+void requireOneLineChanged(std::basic_string_view<Char> before,
+                           std::basic_string_view<Char> after) {
+  const std::vector<Line<Char>> old = splitLines(before);
+  const std::vector<Line<Char>> now = splitLines(after);
   require(now.size() >= old.size() && now.size() <= old.size() + 2, "a write changed many lines");
   std::size_t head = 0;
   while (head < old.size() && head < now.size() && old[head].text == now[head].text) {
@@ -124,6 +131,17 @@ void requireOneLineChanged(std::string_view before, std::string_view after) {
       const bool lastGainedEnd = i + 1 == old.size() && old[i].end.empty();
       require(now[at].end == old[i].end || lastGainedEnd, "a write changed a line's end");
     }
+  }
+}
+
+// The same for the file's bytes, whose lines are lines of UTF-16 units in a file that starts
+// with the UTF-16 byte-order mark.
+void requireOneLineChangedInFile(std::string_view before, std::string_view after) {
+  if (before.starts_with("\xFF\xFE")) {
+    require(after.starts_with("\xFF\xFE"), "a UTF-16 file lost its byte-order mark");
+    requireOneLineChanged<char16_t>(utf16Units(before.substr(2)), utf16Units(after.substr(2)));
+  } else {
+    requireOneLineChanged<char>(before, after);
   }
 }
 
@@ -189,7 +207,7 @@ void check(FuzzInput& input) {
     require(readBytes(path) == before, "a failed write changed the file");
     return;
   }
-  requireOneLineChanged(before, readBytes(path));
+  requireOneLineChangedInFile(before, readBytes(path));
   if (comesBackAsItIs(value)) {
     require(file.IniGet(kSettingsSection, written) == value, "a written value did not read back");
   }
