@@ -1,8 +1,10 @@
 #include "engine/comment_suffix.hpp"
 #include "engine/messages.hpp"
 #include "engine_fixture.hpp"
+#include "failing_vbe.hpp"
 #include "support/error.hpp"
 
+#include <new>
 #include <stdexcept>
 
 // Rules of the declaration command that its other tests pass by: how a prefix matches, where
@@ -12,6 +14,7 @@ namespace {
 
 using sim::ScriptedForm;
 using testing::EngineTest;
+using testing::FailingVbe;
 
 class DeclareRulesTest : public EngineTest {
 protected:
@@ -87,30 +90,31 @@ TEST_F(DeclareRulesTest, ASelectionDeclaresTheWordAtItsStart) {
   EXPECT_EQ(module_->lineTexts().at(0), u"Private StrName");
 }
 
-// An IDE whose every call fails with the error given.
-template <typename Failure> class FailingVbe final : public Vbe {
-public:
-  explicit FailingVbe(Failure failure) : failure_(std::move(failure)) {}
-  std::shared_ptr<CodePane> activeCodePane() override { throw failure_; }
-  std::shared_ptr<VbProject> activeVBProject() override { throw failure_; }
-  std::shared_ptr<CommandBars> commandBars() override { throw failure_; }
-  std::shared_ptr<Events> events() override { throw failure_; }
-
-private:
-  Failure failure_;
-};
-
+// The command's trap catches every error, the standard library's too, and shows its description
+// in the failure message.
 TEST_F(DeclareRulesTest, TheFailureMessageCarriesTheErrorsDescription) {
+  DeclareContext context = context_;
+  const auto failWith = [&](Vbe& host) {
+    context.objVBE = &host;
+    DoDeclare(context, u"Dim");
+  };
   FailingVbe host(HostError(u"オートメーション エラーです。"));
-  DeclareContext context{&host, prefixes_, options_, state_, forms_, pump_};
-  DoDeclare(context, u"Dim");
+  failWith(host);
   FailingVbe own(Error(u"型が一致しません。"));
-  context.objVBE = &own;
-  DoDeclare(context, u"Bas");
+  failWith(own);
+  FailingVbe library(std::runtime_error("basic_string::_M_create"));
+  failWith(library);
+  FailingVbe memory(std::bad_alloc{});
+  failWith(memory);
   EXPECT_EQ(messageTexts(),
             (std::vector<std::u16string>{u"処理に失敗しました(オートメーション エラーです。)",
-                                         u"処理に失敗しました(型が一致しません。)"}));
-  EXPECT_EQ(forms_.messages().at(0).title, kVelmoraTitle);
+                                         u"処理に失敗しました(型が一致しません。)",
+                                         u"処理に失敗しました(basic_string::_M_create)",
+                                         u"処理に失敗しました(メモリが不足しています。)"}));
+  for (const Message& message : forms_.messages()) {
+    EXPECT_EQ(message.shownTitle(), kVelmoraTitle);
+    EXPECT_EQ(message.buttons, MessageButtons::Ok);
+  }
 }
 
 TEST_F(DeclareRulesTest, AskCommentSuffixGivesNothingWhenItsDialogFails) {

@@ -1,13 +1,16 @@
 #include "connection_fixture.hpp"
+#include "engine/failing_vbe.hpp"
 #include "support/error.hpp"
 #include "support/utf.hpp"
 
 #include <algorithm>
+#include <new>
 
 namespace velmora {
 namespace {
 
 using testing::ConnectionTest;
+using testing::FailingVbe;
 
 constexpr std::int32_t kCtrlShift = kModControl | kModShift;
 
@@ -80,6 +83,18 @@ TEST_F(ConnectionTest, ABadOptionEndsTheConnectionWithItsMessage) {
   EXPECT_TRUE(world->calls.log().empty()) << "no toolbar";
   EXPECT_FALSE(state.frmVelmora);
   expectNothingLeft();
+}
+
+// The connection's trap catches every error, the standard library's too: its box shows the
+// description under the application's title, and nothing more is set up.
+TEST_F(ConnectionTest, AnyErrorEndsTheConnectionWithItsDescription) {
+  FailingVbe broken(std::bad_alloc{});
+  connection.OnConnection(std::shared_ptr<Vbe>(&broken, [](Vbe*) {}));
+  ASSERT_EQ(messageTexts(), std::vector<std::u16string>{u"メモリが不足しています。"});
+  EXPECT_EQ(toolkit.messages()[0].shownTitle(), u"Velmora");
+  EXPECT_EQ(toolkit.messages()[0].icon, MessageIcon::None);
+  EXPECT_TRUE(toolbars().empty());
+  EXPECT_EQ(registeredHotkeys(), 0U);
 }
 
 TEST_F(ConnectionTest, AnObjectWithoutTheIdeInterfaceIsAnError) {

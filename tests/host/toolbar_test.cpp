@@ -157,6 +157,18 @@ TEST_F(ToolbarTest, TooltipsShowTheHotkeys) {
   EXPECT_EQ(ButtonTip(1, HotKey{16 | 4, 66}, list), u"Dim宣言(Shift+B)");
 }
 
+// The tooltips' trap catches the standard library's errors too: here the key lists of a form
+// that is gone, which the scripted toolkit refuses as a program error.
+TEST_F(ToolbarTest, AnyTooltipFailureIsReportedWithItsDescription) {
+  create();
+  form_->unload();
+  UpdateButtonTips(buttons_, HotKeys{}, *form_, forms_);
+  ASSERT_EQ(forms_.messages().size(), 1U);
+  EXPECT_EQ(forms_.messages()[0].text, u"form frmFaces used after its unload");
+  EXPECT_EQ(forms_.messages()[0].shownTitle(), u"ベルモラ");
+  EXPECT_EQ(bar()->buttons()[0]->currentTooltip(), u"");
+}
+
 TEST_F(ToolbarTest, TooltipFailureIsReportedAndEarlierTipsStay) {
   create();
   HotKeys keys = {HotKey{2, 68}, HotKey{2, 80}, HotKey{2, 71}, HotKey{2, 66}};

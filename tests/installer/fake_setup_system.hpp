@@ -5,6 +5,7 @@
 #include "support/error.hpp"
 
 #include <map>
+#include <new>
 #include <optional>
 #include <set>
 #include <string>
@@ -12,11 +13,12 @@
 
 namespace velmora::testing {
 
-// Profile files in memory. Each file accepts writes, or refuses them, throws, or says it took
-// them and keeps nothing (as a write that went elsewhere would).
+// Profile files in memory. Each file accepts writes, or refuses them, throws (the add-in's
+// error, or one of the standard library's), or says it took them and keeps nothing (as a write
+// that went elsewhere would).
 class FakeProfileFiles final : public ProfileFiles {
 public:
-  enum class Outcome { Accept, Refuse, Throw, Lose };
+  enum class Outcome { Accept, Refuse, Throw, ThrowForeign, Lose };
 
   struct Write {
     std::u16string file, section, key, value;
@@ -31,6 +33,9 @@ public:
     const Outcome outcome = rule == outcomes.end() ? Outcome::Accept : rule->second;
     if (outcome == Outcome::Throw) {
       throw HostError(u"ファイルに書き込めません");
+    }
+    if (outcome == Outcome::ThrowForeign) {
+      throw std::bad_alloc();
     }
     if (outcome == Outcome::Accept) {
       values[{std::u16string(file), std::u16string(section) + u"|" + std::u16string(key)}] = value;

@@ -130,6 +130,8 @@ INSTANTIATE_TEST_SUITE_P(
         // A refused write is a failure, not a success as the result went unexamined before.
         RegisterCase{"WindowsListRefused", false, {{kWindowsList, Outcome::Refuse}}, false},
         RegisterCase{"WindowsListThrows", true, {{kWindowsList, Outcome::Throw}}, false},
+        // The installer's trap catches every error, not only the add-in's own.
+        RegisterCase{"CopyRunsOutOfMemory", true, {{kStoreCopy, Outcome::ThrowForeign}}, false},
         RegisterCase{"CopyRefused", true, {{kStoreCopy, Outcome::Refuse}}, false},
         // The system said yes, but the list does not hold the entry.
         RegisterCase{"CopyLost", true, {{kStoreCopy, Outcome::Lose}}, false}),
