@@ -26,7 +26,7 @@ const fs::path& directory() {
   static const fs::path made = [] {
     std::string name = (fs::temp_directory_path() / "velmora-fuzz-project-XXXXXX").string();
     require(mkdtemp(name.data()) != nullptr, "no temporary directory");
-    const fs::path dir(name);
+    fs::path dir(name);
     fs::create_directories(dir / "sub");
     fs::create_directories(dir / "d.bas");
     sim::writeFileBytes(dir / "a.bas", "Attribute VB_Name = \"basA\"\r\nPublic x As Long\r\n");

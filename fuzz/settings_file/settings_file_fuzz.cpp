@@ -187,6 +187,7 @@ void check(FuzzInput& input) {
 
   const std::string before = readBytes(path);
   std::vector<std::u16string> others;
+  others.reserve(kKeys.size());
   const SettingsSnapshot old = file.snapshot();
   for (const std::u16string_view key : kKeys) {
     others.push_back(old.IniGet(kSettingsSection, key));
