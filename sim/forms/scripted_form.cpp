@@ -13,7 +13,9 @@ namespace {
 std::string describe(std::string_view name, int index) {
   std::string text(name);
   if (index >= 0) {
-    text += "(" + std::to_string(index) + ")";
+    text += '(';
+    text += std::to_string(index);
+    text += ')';
   }
   return text;
 }

@@ -37,15 +37,8 @@ std::optional<std::u16string> chooseTypeClause(DeclareContext& context,
   if (kTypeCharacters.find(word.back()) != std::u16string_view::npos) {
     return std::u16string();
   }
-  const Prefixes& prefixes = context.prefixes;
-  const auto count = std::min<std::size_t>(
-      static_cast<std::size_t>(std::max<std::int16_t>(prefixes.PrefixCount, 0)),
-      prefixes.PrefixTable.size());
-  for (std::size_t i = 0; i < count; ++i) {
-    const PrefixEntry& entry = prefixes.PrefixTable[i];
-    if (word.starts_with(entry.SettouChar)) {
-      return u" As " + entry.Kata;
-    }
+  if (const PrefixEntry* entry = context.prefixes.find(word)) {
+    return u" As " + entry->Kata;
   }
   if (Options::isOn(context.options.intNon)) {
     KataDialog::show(context.forms, context.state);

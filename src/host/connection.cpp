@@ -59,9 +59,16 @@ void Connection::OnConnection(std::shared_ptr<Vbe> vbe) {
 
 void Connection::connect(std::shared_ptr<Vbe> vbe) {
   BuildWordDelimiters(state_.engine.Delimiters);
+  // One reading of the file for the table, the options and the hotkeys.
   const SettingsFile settings(services_.library.directory(), services_.codec, services_.files);
-  LoadPrefixTable(settings, state_.prefixes);
-  LoadOptions(settings, state_.options);
+  const SettingsSnapshot read = settings.snapshot();
+  justRead_ = &read;
+  struct Forget {
+    const SettingsReader*& read;
+    ~Forget() { read = nullptr; }
+  } const forget{justRead_};
+  LoadPrefixTable(read, state_.prefixes);
+  LoadOptions(read, state_.options);
   if (!vbe) {
     throw Error(kNoVbeInterface);
   }
@@ -134,7 +141,7 @@ void Connection::OnDisconnection() {
 
 SettingsForm& Connection::frmVelmora() {
   if (!state_.frmVelmora) {
-    state_.frmVelmora = SettingsForm::load(state_, services_, *this);
+    state_.frmVelmora = SettingsForm::load(state_, services_, *this, justRead_);
   }
   return *state_.frmVelmora;
 }

@@ -12,6 +12,7 @@
 namespace velmora {
 
 class SettingsForm;
+class SettingsReader;
 
 // The connect object VelmoraClass: the IDE connects and disconnects the add-in through it, and
 // its five event-sink properties receive the toolbar's clicks. The library-wide state and the
@@ -57,6 +58,9 @@ private:
   AddinState& state_;
   AddinServices services_;
   EventSinks sinks_;
+  // While the connection loads: the settings file as it read it, from which the settings form's
+  // load takes the hotkeys, so that the file is parsed once.
+  const SettingsReader* justRead_ = nullptr;
 };
 
 } // namespace velmora

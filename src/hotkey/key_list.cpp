@@ -27,7 +27,10 @@ std::vector<KeyListEntry> buildKeyList() {
       {u"Scroll Lock キー", 145},
   };
   for (int m = 1; m <= 16; ++m) {
-    keys.push_back({u"F" + decimal(m) + u" キー", 111 + m});
+    std::u16string name(u"F");
+    name += decimal(m);
+    name += u" キー";
+    keys.push_back({std::move(name), 111 + m});
   }
   for (char16_t letter = u'A'; letter <= u'Z'; ++letter) {
     keys.push_back({std::u16string(1, letter), letter});

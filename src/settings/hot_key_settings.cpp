@@ -26,18 +26,23 @@ std::int32_t ReadHotKeyValue(SettingsFile& file, std::u16string_view key, std::i
   return resolve(file, key, file.IniGet(kSettingsSection, key), fallback);
 }
 
+std::int32_t ReadHotKeyValue(SettingsFile& file, const SettingsReader& read,
+                             std::u16string_view key, std::int32_t fallback) {
+  return resolve(file, key, read.IniGet(kSettingsSection, key), fallback);
+}
+
 void ReadHotKeys(SettingsFile& file, HotKeys& hotKeys) {
-  // The repairs write keys that read blank, never one that is read later, so one snapshot
-  // serves every read.
-  const SettingsSnapshot snapshot = file.snapshot();
+  ReadHotKeys(file, file.snapshot(), hotKeys);
+}
+
+// The repairs write keys that read blank, never one that is read later, so one reading of the
+// file serves every read.
+void ReadHotKeys(SettingsFile& file, const SettingsReader& read, HotKeys& hotKeys) {
   for (int n = 1; n <= kHotKeySlots; ++n) {
     HotKey& slot = hotKeys[static_cast<std::size_t>(n - 1)];
-    const std::u16string flagKey = numberedKey(kHotKeyFlgKey, n);
-    slot.HotKeyFlg =
-        resolve(file, flagKey, snapshot.IniGet(kSettingsSection, flagKey), kDefaultHotKeyFlg);
-    const std::u16string keyKey = numberedKey(kHotKeyKeyKey, n);
-    slot.Key = resolve(file, keyKey, snapshot.IniGet(kSettingsSection, keyKey),
-                       kDefaultHotKeyKeys[static_cast<std::size_t>(n - 1)]);
+    slot.HotKeyFlg = ReadHotKeyValue(file, read, numberedKey(kHotKeyFlgKey, n), kDefaultHotKeyFlg);
+    slot.Key = ReadHotKeyValue(file, read, numberedKey(kHotKeyKeyKey, n),
+                               kDefaultHotKeyKeys[static_cast<std::size_t>(n - 1)]);
   }
 }
 

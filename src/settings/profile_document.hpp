@@ -3,6 +3,7 @@
 #include "ports/ansi_codec.hpp"
 #include "settings/profile_encoding.hpp"
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -11,19 +12,35 @@
 
 namespace velmora {
 
-// One line of a profile file: its bytes as read, its line end, and what it says. The views
-// point into storage that the document (or `storage`, for a line made by a change) keeps alive
-// and never changes, so lines stay valid in copies of the document.
+// One line of a profile file: its bytes as read, its line end, and what it says. The bytes point
+// into storage that the document keeps alive and never changes, so lines stay valid in copies of
+// the document.
 struct ProfileLine {
-  enum class Kind { Blank, Section, Entry };
+  enum class Kind : std::uint8_t { Blank, Section, Entry };
+  enum class End : std::uint8_t { None, CrLf, Lf, Cr }; // None: a last line without one
 
   Kind kind = Kind::Blank;
-  std::string_view bytes;      // the line without its end
-  std::string_view end;        // "\r\n", "\n", "\r", or "" for a last line that has none
-  std::u16string name;         // the section's or the key's name, trimmed
-  std::string_view valueBytes; // an entry's value, trimmed, quotes kept, still encoded
-  bool hasValue = false;       // an entry line holding an '='
-  std::shared_ptr<const std::string> storage;
+  End end = End::None;
+  bool hasValue = false; // an entry line holding an '='
+  bool asciiName = true; // an entry's name is ASCII, so its bytes are its characters
+  // The number of the section the line is in, a header's its own (see sectionNames); 0 for the
+  // lines above the first header.
+  std::uint32_t section = 0;
+  std::string_view bytes; // the line without its end
+  // An entry's name and value within `bytes`, trimmed, the value's quotes kept.
+  std::uint32_t nameStart = 0;
+  std::uint32_t nameSize = 0;
+  std::uint32_t valueStart = 0;
+  std::uint32_t valueSize = 0;
+
+  std::string_view nameBytes() const { return bytes.substr(nameStart, nameSize); }
+  std::string_view valueBytes() const { return bytes.substr(valueStart, valueSize); }
+};
+
+// A key and its value, for writing a whole section at once.
+struct ProfileEntry {
+  std::u16string key;
+  std::u16string value;
 };
 
 // The contents of a profile (INI) file, read and changed the way the Windows profile functions
@@ -43,8 +60,10 @@ struct ProfileLine {
 // starting with the UTF-8 mark as UTF-8 (see ProfileEncoding); any other file is in the ANSI code
 // page of the codec. A UTF-16 file is held as UTF-8 text in memory and turned back into the same
 // units when written. Lines are split on the bytes CR and LF, which are never part of a
-// double-byte character in the ANSI code pages; a pure-ASCII line is decoded without the codec,
-// since those code pages are ASCII supersets. Values are decoded only when asked for.
+// double-byte character in the ANSI code pages; pure-ASCII text is decoded without the codec,
+// since those code pages are ASCII supersets. Entry names and values are decoded only when asked
+// for, and an ASCII name is compared without being decoded at all, so that reading a file costs
+// little more than finding its lines.
 class ProfileDocument {
 public:
   // The document of a file that does not exist yet.
@@ -53,9 +72,16 @@ public:
   static ProfileDocument parse(std::string bytes, const AnsiCodec& codec);
 
   const std::vector<ProfileLine>& lines() const { return lines_; }
+  // The sections' names by number, in file order: number 0, the lines above the first header,
+  // has the empty name.
+  const std::vector<std::u16string>& sectionNames() const { return sections_; }
 
-  // The decoded value of an entry line of this document.
+  // The decoded value and name of an entry line of this document.
   std::u16string value(const ProfileLine& line) const;
+  std::u16string name(const ProfileLine& line) const;
+
+  // Whether an entry line of this document has that name (trimmed, compared as names are).
+  bool hasName(const ProfileLine& line, std::u16string_view name) const;
 
   // The stored value of the key (trimmed, quotes kept); nothing when the section or the key is
   // missing or the key's line has no '='. Names are trimmed and compared without ASCII case.
@@ -68,6 +94,13 @@ public:
   // or holds '=', and any line break in the three texts: such text cannot be stored as one line
   // and would read back as other keys.
   bool set(std::u16string_view section, std::u16string_view key, std::u16string_view value);
+
+  // What clearSection followed by set for every entry in order does, in one pass over the
+  // document however many entries there are: the first section of that name (added at the end
+  // when missing) holds the entries, in order, right below its header. A key given twice keeps
+  // its first place and its last value. Refuses (false) what set refuses; the document is then
+  // left half changed, to be dropped.
+  bool replaceSection(std::u16string_view section, const std::vector<ProfileEntry>& entries);
 
   // Removes every line of the first section of that name but its header (blank lines at the
   // end of the section stay, to keep the layout); later sections of that name keep theirs. A
@@ -87,13 +120,17 @@ private:
   std::size_t bodyEnd(std::size_t first) const; // the next header at or after `first`
   std::size_t lastNonBlank(std::size_t header, std::size_t end) const;
   void giveLineEnd(std::size_t index);
-  ProfileLine makeLine(std::string_view bytes) const;
-  ProfileLine makeOwnLine(std::string bytes) const;
+  // A line of bytes that the document keeps, and what it says.
+  ProfileLine makeLine(std::string_view bytes, std::uint32_t section);
+  ProfileLine makeOwnLine(std::string bytes, std::uint32_t section);
+  std::size_t addSection(std::u16string_view name);
 
   const AnsiCodec* codec_;
-  std::shared_ptr<const std::string> source_; // the text after the byte-order mark
+  // The text after the byte-order mark, and the lines changes made; shared by copies.
+  std::vector<std::shared_ptr<const std::string>> storage_;
   ProfileEncoding encoding_ = ProfileEncoding::Ansi;
   std::vector<ProfileLine> lines_;
+  std::vector<std::u16string> sections_{std::u16string()};
   bool changed_ = false;
 };
 

@@ -8,8 +8,12 @@ namespace velmora {
 ProfileFile::ProfileFile(std::filesystem::path path, const AnsiCodec& codec, FileStore& store)
     : path_(std::move(path)), codec_(&codec), store_(&store) {}
 
+FileContents ProfileFile::read() const {
+  return store_->read(path_);
+}
+
 std::optional<ProfileDocument> ProfileFile::load() const {
-  FileContents file = store_->read(path_);
+  FileContents file = read();
   switch (file.status) {
   case FileContents::Status::Read:
     return ProfileDocument::parse(std::move(file.bytes), *codec_);

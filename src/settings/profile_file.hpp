@@ -27,6 +27,8 @@ public:
   const std::filesystem::path& path() const { return path_; }
   const AnsiCodec& codec() const { return *codec_; }
 
+  // The file's bytes, as the store reads them.
+  FileContents read() const;
   // The parsed file: empty when it does not exist, nothing when it cannot be read.
   std::optional<ProfileDocument> load() const;
 

@@ -2,54 +2,100 @@
 
 #include "settings/profile_syntax.hpp"
 
-#include <unordered_set>
-
 namespace velmora {
 
 namespace {
 
-std::u16string folded(std::u16string_view name) {
-  std::u16string out(name);
-  for (char16_t& c : out) {
-    c = foldProfileName(c);
-  }
-  return out;
+std::uint32_t hashOf(const ProfileDocument& document, const ProfileLine& line) {
+  return line.asciiName ? hashProfileName(line.nameBytes()) : hashProfileName(document.name(line));
 }
 
-// Section and key in one string; a NUL can be in neither, so it keeps the pairs apart.
-std::u16string lookupKey(std::u16string_view section, std::u16string_view key) {
-  std::u16string out = folded(section);
-  out += u'\0';
-  out += folded(key);
-  return out;
+bool sameName(const ProfileDocument& document, const ProfileLine& a, const ProfileLine& b) {
+  if (a.asciiName && b.asciiName && a.nameSize != b.nameSize) {
+    return false;
+  }
+  return document.hasName(a, document.name(b));
 }
 
 } // namespace
 
+std::size_t ProfileIndex::start(std::uint32_t section, std::uint32_t nameHash) const {
+  std::uint32_t mixed = nameHash ^ (section * 0x9E3779B9U);
+  mixed ^= mixed >> 16;
+  return mixed & (slots_.size() - 1);
+}
+
 ProfileIndex::ProfileIndex(const ProfileDocument& document) {
-  // The lines above the first header form the first section without a name.
-  std::unordered_set<std::u16string> seenSections{std::u16string()};
-  bool searched = true; // inside the first section of its name
-  std::u16string section;
-  const auto& lines = document.lines();
+  const std::vector<std::u16string>& sections = document.sectionNames();
+  first_.assign(sections.size(), false);
+  for (std::size_t s = 0; s < sections.size(); ++s) {
+    first_[s] = true;
+    for (std::size_t earlier = 0; earlier < s; ++earlier) {
+      if (profileNamesEqual(sections[earlier], sections[s])) {
+        first_[s] = false;
+        break;
+      }
+    }
+  }
+
+  const std::vector<ProfileLine>& lines = document.lines();
+  std::size_t size = 16;
+  while (size < 2 * lines.size()) {
+    size *= 2;
+  }
+  slots_.resize(size);
+  const std::size_t mask = slots_.size() - 1;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const ProfileLine& line = lines[i];
-    if (line.kind == ProfileLine::Kind::Section) {
-      section = folded(line.name);
-      searched = seenSections.insert(section).second;
-    } else if (line.kind == ProfileLine::Kind::Entry && searched) {
-      lines_.emplace(lookupKey(section, line.name), i);
+    if (line.kind != ProfileLine::Kind::Entry || !first_[line.section]) {
+      continue;
+    }
+    const std::uint32_t hash = hashOf(document, line);
+    for (std::size_t at = start(line.section, hash);; at = (at + 1) & mask) {
+      Slot& slot = slots_[at];
+      if (slot.line == kEmpty) {
+        slot = Slot{static_cast<std::uint32_t>(i), hash};
+        break;
+      }
+      const ProfileLine& held = lines[slot.line];
+      if (slot.hash == hash && held.section == line.section && sameName(document, held, line)) {
+        break; // a later line of a name already found
+      }
     }
   }
 }
 
-std::optional<std::size_t> ProfileIndex::line(std::u16string_view section,
+std::optional<std::size_t> ProfileIndex::line(const ProfileDocument& document,
+                                              std::u16string_view section,
                                               std::u16string_view key) const {
-  const auto found = lines_.find(lookupKey(trimProfileBlanks(section), trimProfileBlanks(key)));
-  if (found == lines_.end()) {
+  section = trimProfileBlanks(section);
+  key = trimProfileBlanks(key);
+  // The empty name is the lines above the first header, section 0; a header without a name is
+  // never the first of its name.
+  const std::vector<std::u16string>& sections = document.sectionNames();
+  std::uint32_t number = kEmpty;
+  for (std::size_t s = 0; s < sections.size(); ++s) {
+    if (first_[s] && profileNamesEqual(sections[s], section)) {
+      number = static_cast<std::uint32_t>(s);
+      break;
+    }
+  }
+  if (number == kEmpty) {
     return std::nullopt;
   }
-  return found->second;
+  const std::vector<ProfileLine>& lines = document.lines();
+  const std::size_t mask = slots_.size() - 1;
+  const std::uint32_t hash = hashProfileName(key);
+  for (std::size_t at = start(number, hash);; at = (at + 1) & mask) {
+    const Slot& slot = slots_[at];
+    if (slot.line == kEmpty) {
+      return std::nullopt;
+    }
+    const ProfileLine& held = lines[slot.line];
+    if (slot.hash == hash && held.section == number && document.hasName(held, key)) {
+      return slot.line;
+    }
+  }
 }
 
 } // namespace velmora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 namespace velmora {
@@ -22,6 +23,11 @@ constexpr char16_t foldProfileName(char16_t c) {
   return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c;
 }
 bool profileNamesEqual(std::u16string_view a, std::u16string_view b);
+
+// A hash of a name that names equal as above share: of its UTF-16 units, or of the bytes of an
+// ASCII name (which are its units), folded.
+std::uint32_t hashProfileName(std::u16string_view name);
+std::uint32_t hashProfileName(std::string_view asciiName);
 
 // A value enclosed in a pair of equal quotes (' or "), two characters long at least, comes back
 // without them; anything else comes back as stored.

@@ -12,14 +12,22 @@ bool isHighSurrogate(char16_t c) {
 bool isLowSurrogate(char16_t c) {
   return c >= 0xDC00 && c < 0xE000;
 }
+bool isAscii(std::u16string_view text) {
+  for (const char16_t c : text) {
+    if (c >= 0x80) {
+      return false;
+    }
+  }
+  return true;
+}
 
 } // namespace
 
 std::u16string cutToAnsiBytes(std::u16string_view text, std::size_t maxBytes,
                               const AnsiCodec& codec) {
   // No character of an ANSI code page takes less than a byte, so a text of at most `maxBytes`
-  // units can only be too long when some take more.
-  if (text.size() <= maxBytes && codec.encode(text).size() <= maxBytes) {
+  // units can only be too long when some take more, which ASCII characters do not.
+  if (text.size() <= maxBytes && (isAscii(text) || codec.encode(text).size() <= maxBytes)) {
     return std::u16string(text);
   }
   std::size_t used = 0;

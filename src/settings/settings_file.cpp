@@ -42,11 +42,27 @@ bool SettingsFile::IniPutSection(std::u16string_view section) {
 }
 
 SettingsSnapshot SettingsFile::snapshot() const {
+  const AnsiCodec& codec = profile_.codec();
   try {
-    return SettingsSnapshot(profile_.load(), profile_.codec());
+    FileContents file = profile_.read();
+    switch (file.status) {
+    case FileContents::Status::Read: {
+      if (lastRead_ && lastRead_->bytes == file.bytes) {
+        return lastRead_->snapshot;
+      }
+      SettingsSnapshot snapshot(ProfileDocument::parse(file.bytes, codec), codec);
+      lastRead_.emplace(LastRead{std::move(file.bytes), snapshot});
+      return snapshot;
+    }
+    case FileContents::Status::Missing:
+      return SettingsSnapshot(ProfileDocument(codec), codec);
+    case FileContents::Status::Failed:
+      break;
+    }
   } catch (const std::exception&) {
-    return SettingsSnapshot(std::nullopt, profile_.codec());
+    // A file the codec or the memory could not take: read as missing, as IniGet reads it.
   }
+  return SettingsSnapshot(std::nullopt, codec);
 }
 
 bool SettingsFile::update(const std::function<bool(ProfileDocument&)>& edit) {

@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -41,7 +42,9 @@ public:
   // Removes every key of the section; its header stays. True when done (or nothing to do).
   bool IniPutSection(std::u16string_view section);
 
-  // The file parsed once, for reading many keys.
+  // The file parsed once, for reading many keys. When the file holds the bytes it held at the
+  // last snapshot, that snapshot is handed out again without a parse: the settings file is read
+  // at every activation of the IDE and seldom changes.
   SettingsSnapshot snapshot() const;
 
   // Several IniPut / IniPutSection steps in one replacement of the file: `edit` works on the
@@ -50,8 +53,14 @@ public:
   bool update(const std::function<bool(ProfileDocument&)>& edit);
 
 private:
+  struct LastRead {
+    std::string bytes;
+    SettingsSnapshot snapshot;
+  };
+
   std::u16string windowsPath_;
   ProfileFile profile_;
+  mutable std::optional<LastRead> lastRead_;
 };
 
 } // namespace velmora

@@ -15,9 +15,10 @@
 namespace velmora {
 
 std::unique_ptr<SettingsForm> SettingsForm::load(AddinState& state, const AddinServices& services,
-                                                 SettingsFormOwner& owner) {
+                                                 SettingsFormOwner& owner,
+                                                 const SettingsReader* justRead) {
   std::unique_ptr<SettingsForm> form(new SettingsForm(state, services, owner));
-  form->Form_Load();
+  form->Form_Load(justRead);
   return form;
 }
 
@@ -85,7 +86,7 @@ void SettingsForm::say(std::u16string text, bool velmoraTitle) {
   services_.forms.show(message);
 }
 
-void SettingsForm::Form_Load() {
+void SettingsForm::Form_Load(const SettingsReader* justRead) {
   try {
     const Version version = services_.library.version();
     form_->label("lblVersion")
@@ -94,7 +95,11 @@ void SettingsForm::Form_Load() {
     showOptions();
     fillKeyLists();
     HookWindow(state_.hook, ports_, *this, hWnd(), kHotKeySlots);
-    ReadHotKeys(file_, state_.hotKeys);
+    if (justRead != nullptr) {
+      ReadHotKeys(file_, *justRead, state_.hotKeys);
+    } else {
+      ReadHotKeys(file_, state_.hotKeys);
+    }
     registerAtLoad();
   } catch (const std::exception& failure) {
     say(describeFailure(failure), true);
@@ -104,12 +109,8 @@ void SettingsForm::Form_Load() {
 void SettingsForm::showPrefixRows() {
   ListView& list = form_->listView("ListView1");
   list.clearRows();
-  const Prefixes& prefixes = state_.prefixes;
-  const auto count = std::min<std::size_t>(
-      static_cast<std::size_t>(std::max<std::int16_t>(prefixes.PrefixCount, 0)),
-      prefixes.PrefixTable.size());
-  for (std::size_t i = 0; i < count; ++i) {
-    list.addRow({prefixes.PrefixTable[i].SettouChar, prefixes.PrefixTable[i].Kata});
+  for (const PrefixEntry& entry : state_.prefixes.entries()) {
+    list.addRow({entry.SettouChar, entry.Kata});
   }
 }
 

@@ -24,9 +24,11 @@ class SettingsForm final : public HotKeyForm {
 public:
   // Builds the form from its layout and runs its load (Form_Load): the form is then loaded and
   // hidden, also when the load reported an error. The state, the services and the owner must
-  // outlive the form.
+  // outlive the form. `justRead`, when given, is the settings file as the caller read it a
+  // moment ago: the hotkeys are taken from it instead of reading the file again.
   static std::unique_ptr<SettingsForm> load(AddinState& state, const AddinServices& services,
-                                            SettingsFormOwner& owner);
+                                            SettingsFormOwner& owner,
+                                            const SettingsReader* justRead = nullptr);
   // Unloads the form when that has not been done (releasing the hotkeys and the hook).
   ~SettingsForm() override;
   SettingsForm(const SettingsForm&) = delete;
@@ -62,7 +64,7 @@ private:
   bool registerSlot(int n);
 
   // Event procedures.
-  void Form_Load();
+  void Form_Load(const SettingsReader* justRead);
   void Form_QueryUnload();
   void cmbAdd_Click();
   void cmbDel_Click();

@@ -20,10 +20,10 @@ constexpr char16_t kReRegistrationFailed[] = u"ホットキーの設定に失敗
 
 // One hotkey value from the file, repaired when missing; a value that is no number leaves the
 // one in force, and the file, as they are.
-std::int32_t readOrKeep(SettingsFile& file, std::u16string_view key, std::int32_t fallback,
-                        std::int32_t current) {
+std::int32_t readOrKeep(SettingsFile& file, const SettingsReader& read, std::u16string_view key,
+                        std::int32_t fallback, std::int32_t current) {
   try {
-    return ReadHotKeyValue(file, key, fallback);
+    return ReadHotKeyValue(file, read, key, fallback);
   } catch (const Error&) {
     return current;
   }
@@ -103,13 +103,15 @@ void SettingsForm::Timer1_Timer() {
 
 // Another IDE may have changed the file meanwhile: what it says is registered, and the tooltips
 // follow when that differs from what they show.
+// The file is read once; the repairs write keys that read blank, never one read later.
 void SettingsForm::reReadHotKeys() {
   const HotKeys before = state_.hotKeys;
+  const SettingsSnapshot read = file_.snapshot();
   for (int n = 1; n <= kHotKeySlots; ++n) {
     HotKey& hotKey = state_.hotKeys[static_cast<std::size_t>(n - 1)];
     hotKey.HotKeyFlg =
-        readOrKeep(file_, numberedKey(kHotKeyFlgKey, n), kDefaultHotKeyFlg, hotKey.HotKeyFlg);
-    hotKey.Key = readOrKeep(file_, numberedKey(kHotKeyKeyKey, n),
+        readOrKeep(file_, read, numberedKey(kHotKeyFlgKey, n), kDefaultHotKeyFlg, hotKey.HotKeyFlg);
+    hotKey.Key = readOrKeep(file_, read, numberedKey(kHotKeyKeyKey, n),
                             kDefaultHotKeyKeys[static_cast<std::size_t>(n - 1)], hotKey.Key);
   }
   if (!sameHotKeys(state_.hotKeys, before)) {

@@ -55,8 +55,7 @@ void SettingsForm::takePrefixRows() {
   for (int row = 0; row < rows; ++row) {
     table.push_back({list.cell(row, 0), list.cell(row, 1)});
   }
-  state_.prefixes.PrefixTable = std::move(table);
-  state_.prefixes.PrefixCount = static_cast<std::int16_t>(rows);
+  state_.prefixes.assign(std::move(table), static_cast<std::int16_t>(rows));
 }
 
 void SettingsForm::takeOptions() {

@@ -4,43 +4,37 @@
 #include "settings/settings_keys.hpp"
 #include "support/text.hpp"
 
-#include <algorithm>
 #include <exception>
+#include <span>
+#include <vector>
 
 namespace velmora {
 
 namespace {
 
-bool writeAll(ProfileDocument& document, const Prefixes& prefixes, const Options& options,
-              const HotKeys& hotKeys) {
-  const auto set = [&document](std::u16string_view key, std::u16string_view value) {
-    return document.set(kSettingsSection, key, value);
-  };
-  document.clearSection(kSettingsSection);
-  const auto count = std::min<std::size_t>(
-      static_cast<std::size_t>(std::max<std::int16_t>(prefixes.PrefixCount, 0)),
-      prefixes.PrefixTable.size());
-  for (std::size_t i = 0; i < count; ++i) {
-    const PrefixEntry& entry = prefixes.PrefixTable[i];
-    const long long k = static_cast<long long>(i) + 1;
-    if (!set(numberedKey(kSettouCharKey, k), entry.SettouChar) ||
-        !set(numberedKey(kKataKey, k), entry.Kata)) {
-      return false;
-    }
+// The section's new contents, in the order the settings dialog writes them.
+std::vector<ProfileEntry> sectionEntries(const Prefixes& prefixes, const Options& options,
+                                         const HotKeys& hotKeys) {
+  std::vector<ProfileEntry> entries;
+  const std::span<const PrefixEntry> pairs = prefixes.entries();
+  constexpr std::size_t kOptionsAndHotKeys = 4 + 2 * static_cast<std::size_t>(kHotKeySlots);
+  entries.reserve(2 * pairs.size() + kOptionsAndHotKeys);
+  long long k = 0;
+  for (const PrefixEntry& entry : pairs) {
+    ++k;
+    entries.push_back({numberedKey(kSettouCharKey, k), entry.SettouChar});
+    entries.push_back({numberedKey(kKataKey, k), entry.Kata});
   }
-  if (!set(kNonKey, decimal(options.intNon)) || !set(kTenmetsuKey, decimal(options.intTenmetsu)) ||
-      !set(kCommentKey, decimal(options.intComment)) ||
-      !set(kImeModeKey, decimal(options.intImeMode))) {
-    return false;
-  }
+  entries.push_back({std::u16string(kNonKey), decimal(options.intNon)});
+  entries.push_back({std::u16string(kTenmetsuKey), decimal(options.intTenmetsu)});
+  entries.push_back({std::u16string(kCommentKey), decimal(options.intComment)});
+  entries.push_back({std::u16string(kImeModeKey), decimal(options.intImeMode)});
   for (int n = 1; n <= kHotKeySlots; ++n) {
     const HotKey& hotKey = hotKeys[static_cast<std::size_t>(n - 1)];
-    if (!set(numberedKey(kHotKeyFlgKey, n), decimal(hotKey.HotKeyFlg)) ||
-        !set(numberedKey(kHotKeyKeyKey, n), decimal(hotKey.Key))) {
-      return false;
-    }
+    entries.push_back({numberedKey(kHotKeyFlgKey, n), decimal(hotKey.HotKeyFlg)});
+    entries.push_back({numberedKey(kHotKeyKeyKey, n), decimal(hotKey.Key)});
   }
-  return true;
+  return entries;
 }
 
 } // namespace
@@ -48,8 +42,10 @@ bool writeAll(ProfileDocument& document, const Prefixes& prefixes, const Options
 bool SaveSettings(SettingsFile& file, const Prefixes& prefixes, const Options& options,
                   const HotKeys& hotKeys) {
   try {
-    return file.update(
-        [&](ProfileDocument& document) { return writeAll(document, prefixes, options, hotKeys); });
+    const std::vector<ProfileEntry> entries = sectionEntries(prefixes, options, hotKeys);
+    return file.update([&entries](ProfileDocument& document) {
+      return document.replaceSection(kSettingsSection, entries);
+    });
   } catch (const std::exception&) {
     // A text the code page cannot take, or a file system that gave up: nothing was written.
     return false;

@@ -5,26 +5,31 @@
 namespace velmora {
 
 SettingsSnapshot::SettingsSnapshot(std::optional<ProfileDocument> document, const AnsiCodec& codec)
-    : document_(std::move(document)), codec_(&codec) {
-  if (document_) {
-    index_.emplace(*document_);
+    : codec_(&codec) {
+  auto parsed = std::make_shared<Parsed>();
+  parsed->document = std::move(document);
+  if (parsed->document) {
+    parsed->index.emplace(*parsed->document);
   }
+  parsed_ = std::move(parsed);
 }
 
 std::u16string SettingsSnapshot::IniGet(std::u16string_view section,
                                         std::u16string_view key) const {
-  if (!index_) {
+  if (!parsed_->index) {
     return {};
   }
-  const std::optional<std::size_t> line = index_->line(IniName(section), IniName(key));
+  const ProfileDocument& document = *parsed_->document;
+  const std::optional<std::size_t> line =
+      parsed_->index->line(document, IniName(section), IniName(key));
   if (!line) {
     return {};
   }
-  const ProfileLine& entry = document_->lines()[*line];
+  const ProfileLine& entry = document.lines()[*line];
   if (!entry.hasValue) {
     return {};
   }
-  return IniValue(document_->value(entry), *codec_);
+  return IniValue(document.value(entry), *codec_);
 }
 
 } // namespace velmora

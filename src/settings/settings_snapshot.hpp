@@ -5,6 +5,7 @@
 #include "settings/profile_index.hpp"
 #include "settings/settings_reader.hpp"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,7 @@ namespace velmora {
 
 // The settings file as it was when the snapshot was taken, parsed once: every IniGet on it
 // gives what IniGet on the file gave at that moment. Later writes to the file do not show.
+// Copies share the parsed file.
 class SettingsSnapshot final : public SettingsReader {
 public:
   // `document` is the parsed file, nothing when it could not be read (every key then reads
@@ -22,8 +24,12 @@ public:
   std::u16string IniGet(std::u16string_view section, std::u16string_view key) const override;
 
 private:
-  std::optional<ProfileDocument> document_;
-  std::optional<ProfileIndex> index_;
+  struct Parsed {
+    std::optional<ProfileDocument> document;
+    std::optional<ProfileIndex> index;
+  };
+
+  std::shared_ptr<const Parsed> parsed_;
   const AnsiCodec* codec_;
 };
 

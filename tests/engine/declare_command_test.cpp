@@ -59,14 +59,13 @@ TEST_F(DoDeclareTest, FirstMatchingPrefixWinsCaseSensitively) {
   declare(u"Private");
   EXPECT_EQ(line(2), u"Private sngRate As Single");
 
-  prefixes_.PrefixTable = {{u"s", u"Single"}, {u"str", u"String"}};
+  prefixes_ = Prefixes({{u"s", u"Single"}, {u"str", u"String"}});
   caret(u"frmMain", 5, 7); // strName, now line 5
   declare(u"Public");
   EXPECT_EQ(line(3), u"Public strName As Single");
 
   // Only the first PrefixCount records are searched.
-  prefixes_.PrefixTable = {{u"str", u"String"}, {u"int", u"Integer"}};
-  prefixes_.PrefixCount = 1;
+  prefixes_ = Prefixes({{u"str", u"String"}, {u"int", u"Integer"}}, 1);
   options_.intNon = 0;
   forms_.answerNextMessage(MessageResult::No);
   caret(u"frmMain", 7, 7); // intCount

@@ -55,8 +55,9 @@ protected:
     return pane;
   }
   void addPrefix(std::u16string prefix, std::u16string type) {
-    prefixes_.PrefixTable.push_back({std::move(prefix), std::move(type)});
-    prefixes_.PrefixCount = static_cast<std::int16_t>(prefixes_.PrefixTable.size());
+    std::vector<PrefixEntry> table = prefixes_.PrefixTable();
+    table.push_back({std::move(prefix), std::move(type)});
+    prefixes_ = Prefixes(std::move(table));
   }
   void declare(std::u16string_view kind) { DoDeclare(context_, kind); }
   std::vector<std::u16string> messageTexts() const {

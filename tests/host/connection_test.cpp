@@ -24,7 +24,7 @@ TEST_F(ConnectionTest, StartUpRunsInTheDesignedOrder) {
             "[Velmora]\r\nSettouChar1=str\r\nKata1=String\r\nComment= 0 \r\nTenmetsu=2\r\n");
   connect();
   EXPECT_FALSE(state.engine.Delimiters.characters.empty());
-  ASSERT_EQ(state.prefixes.PrefixCount, 1);
+  ASSERT_EQ(state.prefixes.PrefixCount(), 1);
   EXPECT_EQ(state.options.intComment, 0);
   EXPECT_EQ(state.options.intTenmetsu, 2);
   EXPECT_EQ(state.options.intNon, 1);
@@ -57,7 +57,7 @@ TEST_F(ConnectionTest, WithoutASettingsFileEverythingTakesItsDefault) {
   EXPECT_EQ(state.options.intTenmetsu, 1);
   EXPECT_EQ(state.options.intComment, 1);
   EXPECT_EQ(state.options.intImeMode, 1);
-  EXPECT_EQ(state.prefixes.PrefixCount, 0);
+  EXPECT_EQ(state.prefixes.PrefixCount(), 0);
   EXPECT_EQ(dir.read("Velmora.ini"),
             "[Velmora]\r\nHotKeyFlg1=6\r\nKey1=68\r\nHotKeyFlg2=6\r\nKey2=80\r\n"
             "HotKeyFlg3=6\r\nKey3=71\r\nHotKeyFlg4=6\r\nKey4=66\r\n");
@@ -76,7 +76,7 @@ TEST_F(ConnectionTest, ABadOptionEndsTheConnectionWithItsMessage) {
   EXPECT_EQ(toolkit.messages()[0].shownTitle(), u"Velmora");
   EXPECT_EQ(toolkit.messages()[0].icon, MessageIcon::None);
   EXPECT_FALSE(toolkit.messages()[0].text.empty());
-  EXPECT_EQ(state.prefixes.PrefixCount, 1);
+  EXPECT_EQ(state.prefixes.PrefixCount(), 1);
   EXPECT_EQ(state.options.intNon, 0);
   EXPECT_EQ(state.options.intTenmetsu, 7);
   EXPECT_EQ(state.options.intImeMode, 7);

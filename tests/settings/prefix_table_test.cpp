@@ -25,40 +25,40 @@ protected:
 };
 
 TEST_F(PrefixTableTest, NoFileLoadsNoPairs) {
-  prefixes.PrefixCount = 3;
+  prefixes.assign({{u"a", u"A"}, {u"b", u"B"}, {u"c", u"C"}}, 3);
   LoadPrefixTable(file, prefixes);
-  EXPECT_EQ(prefixes.PrefixCount, 0);
+  EXPECT_EQ(prefixes.PrefixCount(), 0);
 }
 
 TEST_F(PrefixTableTest, PairsLoadInFileOrderAndAreStoredUntrimmed) {
   load("Kata2=Long\r\nSettouChar1=str\r\nKata1=String\r\nSettouChar2=lng\r\n"
        "SettouChar3=\" \x95\xCF \"\r\nKata3=Variant\r\n");
-  ASSERT_EQ(prefixes.PrefixCount, 3);
-  EXPECT_EQ(prefixes.PrefixTable[0].SettouChar, u"str");
-  EXPECT_EQ(prefixes.PrefixTable[0].Kata, u"String");
-  EXPECT_EQ(prefixes.PrefixTable[1].SettouChar, u"lng");
-  EXPECT_EQ(prefixes.PrefixTable[1].Kata, u"Long");
-  EXPECT_EQ(prefixes.PrefixTable[2].SettouChar, u" 変 ");
+  ASSERT_EQ(prefixes.PrefixCount(), 3);
+  EXPECT_EQ(prefixes.PrefixTable()[0].SettouChar, u"str");
+  EXPECT_EQ(prefixes.PrefixTable()[0].Kata, u"String");
+  EXPECT_EQ(prefixes.PrefixTable()[1].SettouChar, u"lng");
+  EXPECT_EQ(prefixes.PrefixTable()[1].Kata, u"Long");
+  EXPECT_EQ(prefixes.PrefixTable()[2].SettouChar, u" 変 ");
 }
 
 TEST_F(PrefixTableTest, TheTableEndsAtTheFirstGap) {
   load("SettouChar1=str\r\nKata1=String\r\nSettouChar3=lng\r\nKata3=Long\r\n");
-  EXPECT_EQ(prefixes.PrefixCount, 1);
+  EXPECT_EQ(prefixes.PrefixCount(), 1);
   load("SettouChar1=str\r\nKata1=String\r\nSettouChar2=lng\r\nKata2=\"   \"\r\n"
        "SettouChar3=int\r\nKata3=Integer\r\n");
-  EXPECT_EQ(prefixes.PrefixCount, 1);
+  EXPECT_EQ(prefixes.PrefixCount(), 1);
   load("SettouChar1=\" \"\r\nKata1=String\r\n");
-  EXPECT_EQ(prefixes.PrefixCount, 0);
+  EXPECT_EQ(prefixes.PrefixCount(), 0);
 }
 
 TEST_F(PrefixTableTest, AShorterReloadKeepsTheOldTailUnused) {
   load("SettouChar1=a\r\nKata1=A\r\nSettouChar2=b\r\nKata2=B\r\nSettouChar3=c\r\nKata3=C\r\n");
-  ASSERT_EQ(prefixes.PrefixCount, 3);
+  ASSERT_EQ(prefixes.PrefixCount(), 3);
   load("SettouChar1=x\r\nKata1=X\r\n");
-  EXPECT_EQ(prefixes.PrefixCount, 1);
-  EXPECT_EQ(prefixes.PrefixTable[0].SettouChar, u"x");
-  ASSERT_EQ(prefixes.PrefixTable.size(), 3U);
-  EXPECT_EQ(prefixes.PrefixTable[2].SettouChar, u"c");
+  EXPECT_EQ(prefixes.PrefixCount(), 1);
+  EXPECT_EQ(prefixes.PrefixTable()[0].SettouChar, u"x");
+  ASSERT_EQ(prefixes.PrefixTable().size(), 3U);
+  EXPECT_EQ(prefixes.PrefixTable()[2].SettouChar, u"c");
 }
 
 // Overlong UTF-8 forms of LF and CR in a file marked as UTF-8 are no line breaks: the type
@@ -111,8 +111,8 @@ public:
 TEST(PrefixTableLimit, StopsAtTheLargestSixteenBitCount) {
   Prefixes prefixes;
   LoadPrefixTable(EndlessSettings(), prefixes);
-  EXPECT_EQ(prefixes.PrefixCount, kMaxPrefixCount);
-  EXPECT_EQ(prefixes.PrefixTable.size(), 32767U);
+  EXPECT_EQ(prefixes.PrefixCount(), kMaxPrefixCount);
+  EXPECT_EQ(prefixes.PrefixTable().size(), 32767U);
 }
 
 } // namespace

@@ -121,6 +121,16 @@ TEST_F(SettingsFileTest, SnapshotReadsAsTheFileDidWhenTaken) {
   EXPECT_EQ(snapshot.IniGet(u"", u"top"), u"0");
   EXPECT_EQ(snapshot.IniGet(u"Velmora", u"top"), u"");
   EXPECT_EQ(file.IniGet(u"Velmora", u"Kata1"), u"Long");
+
+  // A snapshot taken afterwards reads the file as it is now, whoever changed it, also when the
+  // change keeps its size.
+  EXPECT_EQ(file.snapshot().IniGet(u"Velmora", u"Kata1"), u"Long");
+  dir.write("Velmora.ini", "[Velmora]\r\nKata1=Lang\r\n");
+  EXPECT_EQ(file.snapshot().IniGet(u"Velmora", u"Kata1"), u"Lang");
+  std::filesystem::remove(dir.file("Velmora.ini"));
+  EXPECT_EQ(file.snapshot().IniGet(u"Velmora", u"Kata1"), u"");
+  dir.write("Velmora.ini", "[Velmora]\r\nKata1=Lang\r\n");
+  EXPECT_EQ(file.snapshot().IniGet(u"Velmora", u"Kata1"), u"Lang");
 }
 
 TEST_F(SettingsFileTest, UpdateRewritesInOneReplacement) {
@@ -140,8 +150,8 @@ TEST_F(SettingsFileTest, AUnicodeFileStaysUnicodeThroughTheRepairsAndTheDialogsR
                                               u"Key1=69\r\n[velmora]\r\nNon=0\r\nKey2=70\r\n"));
   Prefixes prefixes;
   LoadPrefixTable(file, prefixes);
-  ASSERT_EQ(prefixes.PrefixCount, 1);
-  EXPECT_EQ(prefixes.PrefixTable[0].SettouChar, u"文字");
+  ASSERT_EQ(prefixes.PrefixCount(), 1);
+  EXPECT_EQ(prefixes.PrefixTable()[0].SettouChar, u"文字");
   EXPECT_EQ(file.IniGet(u"Velmora", u"Non"), u"");
 
   HotKeys hotKeys{};
@@ -154,8 +164,9 @@ TEST_F(SettingsFileTest, AUnicodeFileStaysUnicodeThroughTheRepairsAndTheDialogsR
                                u"Key3=71\r\nHotKeyFlg4=6\r\nKey4=66\r\n"
                                u"[velmora]\r\nNon=0\r\nKey2=70\r\n"));
 
-  prefixes.PrefixTable.push_back({u"ｶﾅ", u"型①"});
-  prefixes.PrefixCount = 2;
+  std::vector<PrefixEntry> table = prefixes.PrefixTable();
+  table.push_back({u"ｶﾅ", u"型①"});
+  prefixes.assign(std::move(table), 2);
   hotKeys[3] = {7, 66};
   EXPECT_TRUE(SaveSettings(file, prefixes, Options{1, 0, 1, 0}, hotKeys));
   EXPECT_EQ(dir.read("Velmora.ini"),

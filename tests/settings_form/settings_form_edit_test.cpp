@@ -43,7 +43,7 @@ TEST_F(PrefixEditing, AddNeedsBothTextsAndAppendsTheTypeInProperCase) {
                           {u"obj", u"Abc.def"},
                           {u"my", u"My Type"},
                           {u"str", u"Long\tInteger"}}));
-  EXPECT_EQ(state.prefixes.PrefixCount, 0) << "nothing is in force before OK";
+  EXPECT_EQ(state.prefixes.PrefixCount(), 0) << "nothing is in force before OK";
 }
 
 TEST_F(PrefixEditing, FocusSelectsTheWholeText) {
@@ -94,8 +94,8 @@ TEST_F(PrefixEditing, UpDownAndDeleteMoveTheSelectedEntry) {
     EXPECT_EQ(f.listView("ListView1").rowCount(), 4);
     f.click("cmbOk");
   });
-  EXPECT_EQ(state.prefixes.PrefixCount, 4);
-  EXPECT_EQ(state.prefixes.PrefixTable[0].SettouChar, u"c");
+  EXPECT_EQ(state.prefixes.PrefixCount(), 4);
+  EXPECT_EQ(state.prefixes.PrefixTable()[0].SettouChar, u"c");
 }
 
 } // namespace

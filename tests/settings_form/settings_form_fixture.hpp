@@ -78,8 +78,7 @@ protected:
     return texts;
   }
   void setPrefixes(std::vector<PrefixEntry> entries) {
-    state.prefixes.PrefixCount = static_cast<std::int16_t>(entries.size());
-    state.prefixes.PrefixTable = std::move(entries);
+    state.prefixes = Prefixes(std::move(entries));
   }
   std::vector<std::vector<std::u16string>> rows() {
     ListView& list = window().listView("ListView1");

@@ -31,8 +31,7 @@ TEST_F(Load, WithoutAFileTheDefaultsAreRegisteredAndWrittenBack) {
 
 TEST_F(Load, ShowsTheTableAndOptionsInMemoryAndRepairsMissingHotKeys) {
   library.setVersion({2, 10});
-  setPrefixes({{u"str", u"String"}, {u" lng", u"Long"}, {u"stale", u"Never"}});
-  state.prefixes.PrefixCount = 2;
+  state.prefixes = Prefixes({{u"str", u"String"}, {u" lng", u"Long"}, {u"stale", u"Never"}}, 2);
   state.options = Options{0, 1, 0, 1};
   writeIni("[Velmora]\r\nHotKeyFlg1=3\r\nKey1=112\r\nKey2=81\r\nHotKeyFlg3=0\r\nKey3=42\r\n"
            "HotKeyFlg4=15\r\n");

@@ -36,9 +36,9 @@ TEST_F(OkAndCancel, OkRewritesTheSectionInOrderWithoutStalePairs) {
                    "HotKeyFlg1=6\r\nKey1=112\r\nHotKeyFlg2=7\r\nKey2=80\r\n"
                    "HotKeyFlg3=6\r\nKey3=71\r\nHotKeyFlg4=6\r\nKey4=66\r\n");
   // In force at once, without reading the file again.
-  EXPECT_EQ(state.prefixes.PrefixCount, 3);
-  EXPECT_EQ(state.prefixes.PrefixTable.size(), 3U);
-  EXPECT_EQ(state.prefixes.PrefixTable[0].SettouChar, u"b");
+  EXPECT_EQ(state.prefixes.PrefixCount(), 3);
+  EXPECT_EQ(state.prefixes.PrefixTable().size(), 3U);
+  EXPECT_EQ(state.prefixes.PrefixTable()[0].SettouChar, u"b");
   EXPECT_EQ(state.options.intComment, 0);
   EXPECT_EQ(state.options.intImeMode, 1);
   EXPECT_EQ(state.options.intTenmetsu, 1);
@@ -59,7 +59,7 @@ TEST_F(OkAndCancel, AnEmptyListStoresAnEmptyTableAndHiddenPairsDoNotComeBack) {
   openDialog([&](sim::ScriptedForm& f) { f.click("cmbOk"); });
   EXPECT_EQ(ini(), "[Velmora]\r\nNon=1\r\nTenmetsu=1\r\nComment=1\r\nImeMode=1\r\n" +
                        std::string(kDefaultHotKeys));
-  EXPECT_EQ(state.prefixes.PrefixCount, 0);
+  EXPECT_EQ(state.prefixes.PrefixCount(), 0);
 
   openDialog([&](sim::ScriptedForm& f) {
     f.type("txtSettouChar", u"str");
@@ -110,7 +110,7 @@ TEST_F(OkAndCancel, AFileThatCannotBeWrittenIsReportedAndTheSettingsStayInForce)
   EXPECT_EQ(toolkit.messages()[0].shownTitle(), u"ベルモラ");
   EXPECT_EQ(toolkit.messages()[0].buttons, MessageButtons::Ok);
   EXPECT_EQ(ini(), "[Velmora]\r\n" + std::string(kDefaultHotKeys));
-  EXPECT_EQ(state.prefixes.PrefixCount, 1);
+  EXPECT_EQ(state.prefixes.PrefixCount(), 1);
   EXPECT_EQ(state.hotKeys[0].HotKeyFlg, 14);
   EXPECT_EQ(holder(14, 'D'), state.frmVelmora->hWnd());
   EXPECT_EQ(owner.tipUpdates, 1);
@@ -140,7 +140,7 @@ TEST_F(OkAndCancel, CancelEscAndTheCloseBoxHideWithoutWritingAndTheHotKeysStay) 
     EXPECT_FALSE(window().visible());
   }
   EXPECT_EQ(ini(), before);
-  EXPECT_EQ(state.prefixes.PrefixCount, 1);
+  EXPECT_EQ(state.prefixes.PrefixCount(), 1);
   EXPECT_EQ(state.options.intNon, 1);
   EXPECT_EQ(state.hotKeys[0].HotKeyFlg, 6);
   EXPECT_EQ(rows().size(), 4U) << "the rows stay as the user left them";

@@ -70,8 +70,7 @@ protected:
   }
 
   void setPrefixes(std::vector<PrefixEntry> entries) {
-    state.prefixes.PrefixCount = static_cast<std::int16_t>(entries.size());
-    state.prefixes.PrefixTable = std::move(entries);
+    state.prefixes = Prefixes(std::move(entries));
   }
 
   std::filesystem::path iniPath() const { return dir.path() / L"Velmora.ini"; }

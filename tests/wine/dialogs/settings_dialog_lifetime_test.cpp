@@ -81,7 +81,7 @@ TEST_F(SettingsDialogLifetime, EscAndCancelHideTheDialogAndWriteNothing) {
   EXPECT_FALSE(IsWindowVisible(window()));
   EXPECT_FALSE(state.frmVelmora->unloaded());
   EXPECT_EQ(iniBytes(), before);
-  EXPECT_EQ(state.prefixes.PrefixCount, 0);
+  EXPECT_EQ(state.prefixes.PrefixCount(), 0);
   EXPECT_EQ(state.options.intNon, 1);
   EXPECT_EQ(state.hotKeys[0].HotKeyFlg, 6);
   EXPECT_EQ(owner.tipUpdates, 0);
@@ -125,7 +125,7 @@ TEST_F(SettingsDialogLifetime, TheCloseBoxCancelsAndTheWindowKeepsItsHotKeys) {
   EXPECT_FALSE(state.frmVelmora->unloaded()) << "hidden, not unloaded";
   EXPECT_EQ(findForm(kSettingsCaption), window());
   EXPECT_EQ(iniBytes(), before);
-  EXPECT_EQ(state.prefixes.PrefixCount, 0);
+  EXPECT_EQ(state.prefixes.PrefixCount(), 0);
   EXPECT_TRUE(allFourHeld());
 
   const ATOM slot2 = GlobalFindAtomA("VBSHOYKEY2");

@@ -56,7 +56,7 @@ TEST_F(SettingsDialogOk, OkWritesTheSettingsFileAndRegistersTheNewHotKeys) {
       {L"HotKeyFlg3", L"6"},    {L"Key3", L"71"},      {L"HotKeyFlg4", L"7"},
       {L"Key4", L"66"}};
   EXPECT_EQ(ini(), expected);
-  EXPECT_EQ(state.prefixes.PrefixCount, 2);
+  EXPECT_EQ(state.prefixes.PrefixCount(), 2);
   EXPECT_EQ(state.options.intNon, 0);
   EXPECT_EQ(state.options.intTenmetsu, 0);
   EXPECT_EQ(state.hotKeys[0].Key, 'E');
@@ -142,7 +142,7 @@ TEST_F(SettingsDialogOk, OkWithAnEmptyListStoresAnEmptyTable) {
   const auto saved = ini();
   EXPECT_EQ(saved.count(L"SettouChar1"), 0u);
   EXPECT_EQ(saved.at(L"Key4"), L"66");
-  EXPECT_EQ(state.prefixes.PrefixCount, 0);
+  EXPECT_EQ(state.prefixes.PrefixCount(), 0);
 }
 
 } // namespace

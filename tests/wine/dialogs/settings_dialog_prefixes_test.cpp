@@ -168,8 +168,8 @@ TEST_F(SettingsDialogPrefixes, UpDownAndDeleteWorkOnTheSelectedRow) {
   EXPECT_EQ(saved.at(L"Kata3"), L"E");
   EXPECT_EQ(saved.at(L"SettouChar4"), L"d");
   EXPECT_EQ(saved.count(L"SettouChar5"), 0u);
-  EXPECT_EQ(state.prefixes.PrefixCount, 4);
-  EXPECT_EQ(state.prefixes.PrefixTable[2].SettouChar, u"e");
+  EXPECT_EQ(state.prefixes.PrefixCount(), 4);
+  EXPECT_EQ(state.prefixes.PrefixTable()[2].SettouChar, u"e");
 }
 
 } // namespace

@@ -1,0 +1,95 @@
+#include "settings/profile_document.hpp"
+#include "settings/profile_index.hpp"
+#include "sim/codec/iconv_ansi_codec.hpp"
+#include "utf16_file.hpp"
+
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velmora {
+namespace {
+
+// Files of the shapes a settings file takes, hand-edited ones among them (in code page 932).
+const std::vector<std::string>& shapes() {
+  static const std::vector<std::string> files = {
+      "",
+      "[Velmora]",
+      "[Other]\r\nz=9",
+      "; top\r\n[Other]\r\nx = 1 \r\n\r\n[Velmora]\r\n  Key1 = 68\r\n; "
+      "inner\nKey2=80\r\nKey2=81\r\n"
+      "key3\r\n\r\n\r\n[Last]\r\ny=2",
+      "a=above\r\n[velmora]\r\na=1\r\nA=2\r\n[VELMORA]\r\nb=2\r\n[]\r\na=empty\r\n",
+      "[Velmora]\r\n\x95\xCF=\x8C^\r\n[\x95\xCF]\r\nk=v\n",
+      testing::utf16File(u"[Velmora]\r\n変=型\r\nKey1=1\r\n[velmora]\r\nKey2=2\r\n"),
+  };
+  return files;
+}
+
+class ProfileSections : public ::testing::Test {
+protected:
+  ProfileDocument parse(const std::string& bytes) const {
+    return ProfileDocument::parse(bytes, codec);
+  }
+
+  sim::IconvAnsiCodec codec;
+};
+
+// Writing a whole section at once gives the file that emptying it and writing its keys one by
+// one gives.
+TEST_F(ProfileSections, AWholeSectionIsWrittenAsKeyByKeyWritesWouldWriteIt) {
+  const std::vector<std::vector<ProfileEntry>> sections = {
+      {},
+      {{u"SettouChar1", u"str"}, {u"Kata1", u"String"}, {u"Non", u"1"}},
+      {{u"a", u"1"}, {u"b", u"2"}, {u"A", u"3"}, {u" c ", u" spaced "}},
+      {{u"変", u"型①"}, {u"Key1", u"68"}, {u"NUL", std::u16string(u"cut\0here", 8)}},
+      {{u"ok", u"1"}, {u"x=y", u"refused"}},
+      {{u"ok", u"1"}, {u"line", u"two\r\nlines"}},
+      {{u"[header", u"refused"}},
+  };
+  for (const std::string& file : shapes()) {
+    for (const std::u16string section : {u"Velmora", u"velmora ", u"Other", u"New", u"変"}) {
+      for (std::size_t i = 0; i < sections.size(); ++i) {
+        ProfileDocument oneByOne = parse(file);
+        oneByOne.clearSection(section);
+        bool written = true;
+        for (const ProfileEntry& entry : sections[i]) {
+          written = written && oneByOne.set(section, entry.key, entry.value);
+        }
+        ProfileDocument whole = parse(file);
+        ASSERT_EQ(whole.replaceSection(section, sections[i]), written) << file << " / " << i;
+        if (written) {
+          EXPECT_EQ(whole.bytes(), oneByOne.bytes()) << file << " / " << i;
+          EXPECT_EQ(whole.changed(), oneByOne.changed()) << file << " / " << i;
+        }
+      }
+    }
+  }
+}
+
+// The lookup table finds what a lookup by walking the lines finds.
+TEST_F(ProfileSections, TheIndexFindsWhatTheLinesSay) {
+  const std::vector<std::u16string> sectionNames = {u"Velmora", u" VELMORA ", u"Other", u"Last",
+                                                    u"",        u"Missing",   u"変"};
+  const std::vector<std::u16string> keys = {u"Key1", u"key1 ", u"KEY2", u"; inner", u"key3",
+                                            u"x",    u"a",     u"A",    u"b",       u"y",
+                                            u"変",   u"k",     u"z",    u"missing", u""};
+  for (const std::string& file : shapes()) {
+    const ProfileDocument document = parse(file);
+    const ProfileIndex index(document);
+    for (const std::u16string& section : sectionNames) {
+      for (const std::u16string& key : keys) {
+        const std::optional<std::size_t> line = index.line(document, section, key);
+        std::optional<std::u16string> found;
+        if (line && document.lines()[*line].hasValue) {
+          found = document.value(document.lines()[*line]);
+        }
+        EXPECT_EQ(found, document.find(section, key)) << file;
+      }
+    }
+  }
+}
+
+} // namespace
+} // namespace velmora
