@@ -148,8 +148,8 @@ void requireOneLineChangedInFile(std::string_view before, std::string_view after
 void readEverything(SettingsFile& file) {
   Prefixes prefixes;
   LoadPrefixTable(file, prefixes);
-  for (std::int16_t i = 0; i < prefixes.PrefixCount; ++i) {
-    const PrefixEntry& entry = prefixes.PrefixTable[static_cast<std::size_t>(i)];
+  for (std::int16_t i = 0; i < prefixes.PrefixCount(); ++i) {
+    const PrefixEntry& entry = prefixes.PrefixTable()[static_cast<std::size_t>(i)];
     require(!isBlank(entry.SettouChar) && !isBlank(entry.Kata), "a blank prefix pair was loaded");
     require(!holdsLineBreakOrNul(entry.SettouChar) && !holdsLineBreakOrNul(entry.Kata),
             "a prefix pair holds a line break");

@@ -68,8 +68,8 @@ TEST_F(PrefixTableTest, NoTypeNameCarriesALineBreakIntoCode) {
                            "Kata1=String\xC0\x8A\xC0\x8D"
                            "End Sub\r\n");
   LoadPrefixTable(file, prefixes);
-  ASSERT_EQ(prefixes.PrefixCount, 1);
-  EXPECT_EQ(prefixes.PrefixTable[0].Kata, u"String\uFFFD\uFFFD\uFFFD\uFFFDEnd Sub");
+  ASSERT_EQ(prefixes.PrefixCount(), 1);
+  EXPECT_EQ(prefixes.PrefixTable()[0].Kata, u"String\uFFFD\uFFFD\uFFFD\uFFFDEnd Sub");
 }
 
 // A code page whose decoder makes a line feed of the byte 0x80.
@@ -95,8 +95,8 @@ TEST(PrefixTableText, AValueEndsWhereADecoderPutALineBreak) {
   EXPECT_EQ(file.IniGet(u"Velmora", u"Kata1"), u"String");
   Prefixes prefixes;
   LoadPrefixTable(file, prefixes);
-  ASSERT_EQ(prefixes.PrefixCount, 1);
-  EXPECT_EQ(prefixes.PrefixTable[0].Kata, u"String");
+  ASSERT_EQ(prefixes.PrefixCount(), 1);
+  EXPECT_EQ(prefixes.PrefixTable()[0].Kata, u"String");
 }
 
 // Every key of it holds a value, so the table would never end.
