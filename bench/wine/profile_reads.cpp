@@ -137,7 +137,7 @@ int main() {
   win32::Win32FileStore files;
   const std::filesystem::path dir = freshDirectory();
   SettingsFile file(windowsSpelling(dir), codec, files);
-  const ProfileFunctions design(file.path().string(), codec);
+  const ProfileFunctions design(codec.encode(file.windowsPath()), codec);
 
   Table load("The connection's load under Wine: the table, the options and the hotkeys",
              {"pairs", "design: key by key", "ours: one parse", "ours faster by", "target", ""});

@@ -5,7 +5,7 @@
 
 namespace velmora {
 
-ProfileFile::ProfileFile(std::filesystem::path path, const AnsiCodec& codec, FileStore& store)
+ProfileFile::ProfileFile(FilePath path, const AnsiCodec& codec, FileStore& store)
     : path_(std::move(path)), codec_(&codec), store_(&store) {}
 
 FileContents ProfileFile::read() const {

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "ports/ansi_codec.hpp"
+#include "ports/file_path.hpp"
 #include "ports/file_store.hpp"
 #include "settings/profile_document.hpp"
 
 #include <cstddef>
-#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -22,9 +22,9 @@ namespace velmora {
 class ProfileFile {
 public:
   // The codec and the store must outlive the object.
-  ProfileFile(std::filesystem::path path, const AnsiCodec& codec, FileStore& store);
+  ProfileFile(FilePath path, const AnsiCodec& codec, FileStore& store);
 
-  const std::filesystem::path& path() const { return path_; }
+  const FilePath& path() const { return path_; }
   const AnsiCodec& codec() const { return *codec_; }
 
   // The file's bytes, as the store reads them.
@@ -52,7 +52,7 @@ public:
   bool update(const std::function<bool(ProfileDocument&)>& edit);
 
 private:
-  std::filesystem::path path_;
+  FilePath path_;
   const AnsiCodec* codec_;
   FileStore* store_;
 };

@@ -7,7 +7,6 @@
 #include "settings/settings_reader.hpp"
 #include "settings/settings_snapshot.hpp"
 
-#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -27,7 +26,7 @@ public:
 
   // The path as Windows spells it, and as a path of the running system.
   const std::u16string& windowsPath() const { return windowsPath_; }
-  const std::filesystem::path& path() const { return profile_.path(); }
+  const FilePath& path() const { return profile_.path(); }
 
   // One parse of the file per call.
   std::u16string IniGet(std::u16string_view section, std::u16string_view key) const override;

@@ -1,6 +1,7 @@
 #include "settings/settings_path.hpp"
 
 #include "settings/settings_keys.hpp"
+#include "support/utf.hpp"
 
 #include <algorithm>
 
@@ -15,12 +16,14 @@ std::u16string SettingsPath(std::u16string_view libraryDirectory) {
   return path;
 }
 
-std::filesystem::path nativePath(std::u16string_view windowsPath) {
+FilePath nativePath(std::u16string_view windowsPath) {
+#ifdef _WIN32
+  return {windowsPath.begin(), windowsPath.end()};
+#else
   std::u16string path(windowsPath);
-#ifndef _WIN32
   std::replace(path.begin(), path.end(), u'\\', u'/');
+  return toUtf8(path);
 #endif
-  return std::filesystem::path(path);
 }
 
 } // namespace velmora

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <filesystem>
+#include "ports/file_path.hpp"
+
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,6 @@ std::u16string SettingsPath(std::u16string_view libraryDirectory);
 // A path spelt the Windows way as a path of the system the core runs on: on Windows as it is;
 // elsewhere with every backslash turned into a slash, so that "/opt/vb\Velmora.ini" names
 // Velmora.ini in /opt/vb.
-std::filesystem::path nativePath(std::u16string_view windowsPath);
+FilePath nativePath(std::u16string_view windowsPath);
 
 } // namespace velmora

@@ -1,8 +1,9 @@
 #include "settings/whole_file.hpp"
 
-namespace velmora {
+#include <string>
+#include <string_view>
 
-namespace fs = std::filesystem;
+namespace velmora {
 
 namespace {
 
@@ -22,14 +23,19 @@ template <typename Step> Outcome patiently(FileStore& store, int& pauses, Step s
 
 } // namespace
 
-fs::path besidePath(const fs::path& path) {
-  fs::path beside = path;
-  beside += ".new";
+FilePath besidePath(const FilePath& path) {
+  // In the path's own characters: a narrow text would go through the locale's conversions.
+  std::basic_string<FilePath::value_type> suffix;
+  for (const char c : std::string_view(".new")) {
+    suffix += static_cast<FilePath::value_type>(c);
+  }
+  FilePath beside = path;
+  beside += suffix;
   return beside;
 }
 
-bool replaceWholeFile(FileStore& store, const fs::path& path, std::string_view bytes) {
-  const fs::path beside = besidePath(path);
+bool replaceWholeFile(FileStore& store, const FilePath& path, std::string_view bytes) {
+  const FilePath beside = besidePath(path);
   int pauses = 0;
   const Outcome written = patiently(store, pauses, [&] { return store.writeNew(beside, bytes); });
   if (written == Outcome::Busy) {

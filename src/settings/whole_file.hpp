@@ -1,9 +1,9 @@
 #pragma once
 
+#include "ports/file_path.hpp"
 #include "ports/file_store.hpp"
 
 #include <cstdint>
-#include <filesystem>
 #include <string_view>
 
 namespace velmora {
@@ -17,7 +17,7 @@ inline constexpr int kBusyPauses = 10;
 
 // The new contents' file beside `path`, put in its place by replaceWholeFile. One name per file,
 // so that a leftover (the IDE ended between the two steps) is reused by the next replacement.
-std::filesystem::path besidePath(const std::filesystem::path& path);
+FilePath besidePath(const FilePath& path);
 
 // Replaces (or creates) the file with `bytes` so that no reader ever sees a part of it: the bytes
 // go to a new file beside it, which then takes its place, keeping its attributes. While another
@@ -27,6 +27,6 @@ std::filesystem::path besidePath(const std::filesystem::path& path);
 // the user may not write), the file is written in place instead, as the system's profile
 // functions write it. No file beside it is left behind on any path. True when the file holds
 // `bytes` afterwards.
-bool replaceWholeFile(FileStore& store, const std::filesystem::path& path, std::string_view bytes);
+bool replaceWholeFile(FileStore& store, const FilePath& path, std::string_view bytes);
 
 } // namespace velmora

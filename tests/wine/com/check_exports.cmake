@@ -1,6 +1,7 @@
 cmake_minimum_required(VERSION 3.25)
 # Checks Velmora.dll's import and export tables with objdump (run natively, not under Wine):
-# it imports system DLLs only and exports exactly the four COM entry points.
+# it imports system DLLs only and exports exactly the four COM entry points; and its size: under
+# 1 MiB (1,048,576 bytes).
 #   cmake -DOBJDUMP=<objdump> -DDLL=<Velmora.dll> -P check_exports.cmake
 execute_process(COMMAND ${OBJDUMP} -p ${DLL} OUTPUT_VARIABLE dump RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
@@ -24,4 +25,10 @@ set(expected DllCanUnloadNow DllGetClassObject DllRegisterServer DllUnregisterSe
 if(NOT exports STREQUAL expected)
   message(FATAL_ERROR "Velmora.dll exports '${exports}', expected '${expected}'")
 endif()
-message(STATUS "imports: ${imports}; exports: ${exports}")
+
+file(SIZE ${DLL} size)
+set(limit 1048576)
+if(NOT size LESS limit)
+  message(FATAL_ERROR "Velmora.dll has ${size} bytes, ${limit} or more")
+endif()
+message(STATUS "imports: ${imports}; exports: ${exports}; size: ${size} bytes (under ${limit})")

@@ -10,18 +10,17 @@ namespace velmora::testing {
 // the moment at which another program may let go of it.
 class WatchedFileStore final : public FileStore {
 public:
-  FileContents read(const std::filesystem::path& path) const override { return real_.read(path); }
-  Outcome writeNew(const std::filesystem::path& path, std::string_view bytes) override {
+  FileContents read(const FilePath& path) const override { return real_.read(path); }
+  Outcome writeNew(const FilePath& path, std::string_view bytes) override {
     return real_.writeNew(path, bytes);
   }
-  Outcome replace(const std::filesystem::path& target,
-                  const std::filesystem::path& replacement) override {
+  Outcome replace(const FilePath& target, const FilePath& replacement) override {
     return real_.replace(target, replacement);
   }
-  bool overwrite(const std::filesystem::path& path, std::string_view bytes) override {
+  bool overwrite(const FilePath& path, std::string_view bytes) override {
     return real_.overwrite(path, bytes);
   }
-  void remove(const std::filesystem::path& path) override { real_.remove(path); }
+  void remove(const FilePath& path) override { real_.remove(path); }
   void pause(std::uint32_t milliseconds) override {
     ++pauses;
     if (onPause) {

@@ -15,7 +15,7 @@ constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN
 // A file handle closed when it goes.
 class File {
 public:
-  File(const std::filesystem::path& path, DWORD access, DWORD share, DWORD disposition)
+  File(const FilePath& path, DWORD access, DWORD share, DWORD disposition)
       : handle_(CreateFileW(path.c_str(), access, share, nullptr, disposition,
                             FILE_ATTRIBUTE_NORMAL, nullptr)),
         error_(handle_ == INVALID_HANDLE_VALUE ? GetLastError() : ERROR_SUCCESS) {}
@@ -57,7 +57,7 @@ private:
 };
 
 // Gives the file the kept attributes it had before.
-void restoreAttributes(const std::filesystem::path& path, DWORD before) {
+void restoreAttributes(const FilePath& path, DWORD before) {
   const DWORD now = GetFileAttributesW(path.c_str());
   if (now == INVALID_FILE_ATTRIBUTES || (now & kKeptAttributes) == (before & kKeptAttributes)) {
     return;
@@ -70,7 +70,7 @@ bool isBusyError(DWORD error) {
   return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
 }
 
-DWORD attributesOf(const std::filesystem::path& path) {
+DWORD attributesOf(const FilePath& path) {
   return GetFileAttributesW(path.c_str());
 }
 
@@ -80,13 +80,12 @@ bool readOnly(DWORD attributes) {
 
 // Whether another process has the file open without sharing deletion, which is what keeps a
 // replacement out while waiting may let it in.
-bool heldElsewhere(const std::filesystem::path& path) {
+bool heldElsewhere(const FilePath& path) {
   const File probe(path, DELETE, kShareAll, OPEN_EXISTING);
   return !probe.open() && isBusyError(probe.error());
 }
 
-FileStore::Outcome refusal(DWORD error, const std::filesystem::path& target,
-                           const std::filesystem::path& replacement) {
+FileStore::Outcome refusal(DWORD error, const FilePath& target, const FilePath& replacement) {
   if (isBusyError(error) || heldElsewhere(target) || heldElsewhere(replacement)) {
     return FileStore::Outcome::Busy;
   }
@@ -95,7 +94,7 @@ FileStore::Outcome refusal(DWORD error, const std::filesystem::path& target,
 
 } // namespace
 
-FileContents Win32FileStore::read(const std::filesystem::path& path) const {
+FileContents Win32FileStore::read(const FilePath& path) const {
   FileContents contents;
   const File file(path, GENERIC_READ, kShareAll, OPEN_EXISTING);
   if (!file.open()) {
@@ -127,8 +126,7 @@ FileContents Win32FileStore::read(const std::filesystem::path& path) const {
   return contents;
 }
 
-FileStore::Outcome Win32FileStore::writeNew(const std::filesystem::path& path,
-                                            std::string_view bytes) {
+FileStore::Outcome Win32FileStore::writeNew(const FilePath& path, std::string_view bytes) {
   // Not shared while it is written: a second writer using the same name waits for this one.
   File file(path, GENERIC_WRITE, 0, CREATE_ALWAYS);
   if (!file.open()) {
@@ -141,8 +139,7 @@ FileStore::Outcome Win32FileStore::writeNew(const std::filesystem::path& path,
   return written ? Outcome::Done : Outcome::Refused;
 }
 
-FileStore::Outcome Win32FileStore::replace(const std::filesystem::path& target,
-                                           const std::filesystem::path& replacement) {
+FileStore::Outcome Win32FileStore::replace(const FilePath& target, const FilePath& replacement) {
   const DWORD attributes = attributesOf(target);
   if (attributes == INVALID_FILE_ATTRIBUTES) {
     const DWORD missing = GetLastError();
@@ -182,7 +179,7 @@ FileStore::Outcome Win32FileStore::replace(const std::filesystem::path& target,
   return Outcome::Done;
 }
 
-bool Win32FileStore::overwrite(const std::filesystem::path& path, std::string_view bytes) {
+bool Win32FileStore::overwrite(const FilePath& path, std::string_view bytes) {
   if (readOnly(attributesOf(path))) {
     return false;
   }
@@ -192,7 +189,7 @@ bool Win32FileStore::overwrite(const std::filesystem::path& path, std::string_vi
          file.close();
 }
 
-void Win32FileStore::remove(const std::filesystem::path& path) {
+void Win32FileStore::remove(const FilePath& path) {
   DeleteFileW(path.c_str());
 }
 

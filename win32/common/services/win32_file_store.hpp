@@ -18,12 +18,11 @@ namespace velmora::win32 {
 // profile functions refuse to write one.
 class Win32FileStore final : public FileStore {
 public:
-  FileContents read(const std::filesystem::path& path) const override;
-  Outcome writeNew(const std::filesystem::path& path, std::string_view bytes) override;
-  Outcome replace(const std::filesystem::path& target,
-                  const std::filesystem::path& replacement) override;
-  bool overwrite(const std::filesystem::path& path, std::string_view bytes) override;
-  void remove(const std::filesystem::path& path) override;
+  FileContents read(const FilePath& path) const override;
+  Outcome writeNew(const FilePath& path, std::string_view bytes) override;
+  Outcome replace(const FilePath& target, const FilePath& replacement) override;
+  bool overwrite(const FilePath& path, std::string_view bytes) override;
+  void remove(const FilePath& path) override;
   void pause(std::uint32_t milliseconds) override { Sleep(milliseconds); }
 };
 
