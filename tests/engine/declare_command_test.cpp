@@ -22,22 +22,7 @@ protected:
     module_ = addModule(u"frmMain", 5, kModule);
     addPrefix(u"str", u"String");
   }
-  std::u16string line(std::int32_t n) const {
-    return module_->lineTexts().at(static_cast<std::size_t>(n - 1));
-  }
   std::size_t lineCount() const { return module_->lineTexts().size(); }
-  // The current line number of the line that starts with `text`.
-  std::int32_t lineOf(std::u16string_view text) const {
-    const auto& lines = module_->lineTexts();
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-      if (lines[i].starts_with(text)) {
-        return static_cast<std::int32_t>(i + 1);
-      }
-    }
-    return 0;
-  }
-
-  std::shared_ptr<sim::MemoryCodeModule> module_;
 };
 
 TEST_F(DoDeclareTest, TypicalRequestWritesTheDimBelowTheHeader) {

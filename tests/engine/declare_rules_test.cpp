@@ -24,16 +24,6 @@ protected:
     addPrefix(u"str", u"String");
     options_.intNon = 0; // a name of no prefix brings the Variant question, answered No
   }
-  // The current number of the line that starts with `text`.
-  std::int32_t lineOf(std::u16string_view text) const {
-    const auto& lines = module_->lineTexts();
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-      if (lines[i].starts_with(text)) {
-        return static_cast<std::int32_t>(i + 1);
-      }
-    }
-    return 0;
-  }
   // Declares the name at `column` of the StrName line as Private: the declaration, or "" when
   // none was written.
   std::u16string declared(std::int32_t column) {
@@ -46,8 +36,6 @@ protected:
     }
     return module_->lineTexts().at(0);
   }
-
-  std::shared_ptr<sim::MemoryCodeModule> module_;
 };
 
 TEST_F(DeclareRulesTest, APrefixMatchesCaseSensitivelyAWordAtLeastAsLong) {

@@ -60,6 +60,19 @@ protected:
     prefixes_ = Prefixes(std::move(table));
   }
   void declare(std::u16string_view kind) { DoDeclare(context_, kind); }
+  // Line n of the module under test, and the current number of its line that starts with `text`.
+  std::u16string line(std::int32_t n) const {
+    return module_->lineTexts().at(static_cast<std::size_t>(n - 1));
+  }
+  std::int32_t lineOf(std::u16string_view text) const {
+    const auto& lines = module_->lineTexts();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      if (lines[i].starts_with(text)) {
+        return static_cast<std::int32_t>(i + 1);
+      }
+    }
+    return 0;
+  }
   std::vector<std::u16string> messageTexts() const {
     std::vector<std::u16string> texts;
     for (const auto& message : forms_.messages()) {
@@ -69,6 +82,7 @@ protected:
   }
 
   sim::MemoryVbe vbe_;
+  std::shared_ptr<sim::MemoryCodeModule> module_; // the module under test, where a test has one
   sim::ScriptedToolkit forms_;
   RecordingPump pump_;
   EngineState state_;

@@ -103,18 +103,6 @@ TEST_F(ConnectionTest, AnObjectWithoutTheIdeInterfaceIsAnError) {
   EXPECT_TRUE(toolbars().empty());
 }
 
-TEST_F(ConnectionTest, TheTypicalRequestArrivesAsAHotkey) {
-  dir.write("Velmora.ini", "[Velmora]\r\nSettouChar1=str\r\nKata1=String\r\nComment=0\r\n");
-  connect();
-  memoryVbe.showPane(u"basMain")->setCaret(4, 8);
-  desktop.hotkeys().press(kCtrlShift, 'D');
-  ide.pump().doEvents();
-  EXPECT_EQ(module->lineTexts().at(3), u"\tDim strName As String");
-  EXPECT_TRUE(toolkit.messages().empty());
-  // The blink went through the thread's message processing, without blocking it for long.
-  EXPECT_LE(ide.pump().longestBlock(), 100U);
-}
-
 // A settings file marked as UTF-8 whose type name holds overlong forms of LF and CR, which once
 // read as line breaks and wrote an "End Sub" of their own: the declaration is one line.
 TEST_F(ConnectionTest, ATypeNameFromTheFileStaysOnTheDeclarationsLine) {
@@ -131,11 +119,16 @@ TEST_F(ConnectionTest, ATypeNameFromTheFileStaysOnTheDeclarationsLine) {
   EXPECT_EQ(module->lineTexts().at(4), u"    strName = \"\"");
 }
 
-TEST_F(ConnectionTest, ButtonsRunTheirCommands) {
-  dir.write("Velmora.ini",
-            "[Velmora]\r\nSettouChar1=str\r\nKata1=String\r\nComment=0\r\nTenmetsu=0\r\n");
+TEST_F(ConnectionTest, TheHotkeysAndTheButtonsRunTheirCommands) {
+  dir.write("Velmora.ini", "[Velmora]\r\nSettouChar1=str\r\nKata1=String\r\nComment=0\r\n");
   connect();
   memoryVbe.showPane(u"basMain")->setCaret(4, 8);
+  desktop.hotkeys().press(kCtrlShift, 'D');
+  ide.pump().doEvents();
+  EXPECT_EQ(module->lineTexts().at(3), u"\tDim strName As String");
+  EXPECT_TRUE(toolkit.messages().empty());
+  // The blink went through the thread's message processing, without blocking it for long.
+  EXPECT_LE(ide.pump().longestBlock(), 100U);
   ASSERT_TRUE(events->clickButton(u"Private宣言"));
   EXPECT_EQ(module->lineTexts().at(1), u"Private strName As String");
 
