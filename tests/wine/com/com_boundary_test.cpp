@@ -1,5 +1,5 @@
 #include "com/com_boundary.hpp"
-#include "com/com_ptr.hpp"
+#include "common/error_info.hpp"
 
 #include <gtest/gtest.h>
 #include <new>
@@ -8,33 +8,18 @@
 namespace velmora::test {
 namespace {
 
-using win32::ComPtr;
-
-// The description the boundary left for the caller, taken from the thread.
-std::u16string takeErrorDescription() {
-  ComPtr<IErrorInfo> info;
-  if (GetErrorInfo(0, info.put()) != S_OK) {
-    return u"<none>";
-  }
-  BSTR description = nullptr;
-  info->GetDescription(&description);
-  std::u16string text(reinterpret_cast<const char16_t*>(description), SysStringLen(description));
-  SysFreeString(description);
-  return text;
-}
-
 TEST(ComBoundary, TranslatesEveryExceptionIntoAnHresult) {
   EXPECT_EQ(win32::comBoundary(IID_NULL, [] {}), S_OK);
   EXPECT_EQ(win32::comBoundary(IID_NULL, [] { return S_FALSE; }), S_FALSE);
 
   EXPECT_EQ(win32::comBoundary(IID_NULL, [] { throw HostError(u"ツールバーがありません"); }),
             E_FAIL);
-  EXPECT_EQ(takeErrorDescription(), u"ツールバーがありません");
+  EXPECT_EQ(testing::takeErrorDescription(), L"ツールバーがありません");
 
   EXPECT_EQ(
       win32::comBoundary(IID_NULL, [] { throw win32::ComError(DISP_E_MEMBERNOTFOUND, u"Item"); }),
       DISP_E_MEMBERNOTFOUND);
-  EXPECT_EQ(takeErrorDescription(), u"Item");
+  EXPECT_EQ(testing::takeErrorDescription(), L"Item");
   // A success code is no failure to hand on.
   EXPECT_EQ(win32::comBoundary(IID_NULL, [] { throw win32::ComError(S_OK, u"odd"); }), E_FAIL);
 

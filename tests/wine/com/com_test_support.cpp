@@ -1,13 +1,13 @@
 #include "com/com_test_support.hpp"
 
+#include "common/program_folder.hpp"
+
 #include <vector>
 
 namespace velmora::test {
 
 std::wstring velmoraDllPath() {
-  std::wstring path(MAX_PATH * 4, L'\0');
-  path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
-  return path.substr(0, path.find_last_of(L"\\/") + 1) + L"Velmora.dll";
+  return testing::besideThisProgram(L"Velmora.dll");
 }
 
 DWORD runProgram(const std::wstring& commandLine) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/program_folder.hpp"
+
 #include <filesystem>
 #include <string>
 #include <windows.h>
@@ -52,11 +54,6 @@ private:
   static int& made() {
     static int count = 0;
     return count;
-  }
-  static std::wstring besideThisProgram(const wchar_t* name) {
-    std::wstring self(MAX_PATH * 4, L'\0');
-    self.resize(GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size())));
-    return self.substr(0, self.find_last_of(L"\\/") + 1) + name;
   }
 
   std::wstring name_;

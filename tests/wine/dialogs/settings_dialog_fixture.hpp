@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/temp_directory.hpp"
 #include "fixed_library_info.hpp"
 #include "forms/form_test_support.hpp"
 #include "forms/win32_forms_toolkit.hpp"
@@ -18,7 +19,6 @@
 #include "settings/settings_form.hpp"
 #include "settings_file_view.hpp"
 #include "setup/message_box_watcher.hpp"
-#include "temp_directory.hpp"
 #include "watched_file_store.hpp"
 #include "window_search.hpp"
 

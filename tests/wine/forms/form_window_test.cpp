@@ -1,5 +1,6 @@
 #include "form_test_support.hpp"
 #include "forms/form_fonts.hpp"
+#include "forms/picture_drawing.hpp"
 #include "message_box_finder.hpp"
 #include "support/error.hpp"
 
@@ -199,14 +200,23 @@ TEST_F(FormWindow, LabelsDrawInTheirForegroundColour) {
   DeleteDC(dc);
 }
 
+// Pixel for pixel in the 16 colours, unscaled; a box the layout hides is not shown.
 TEST_F(FormWindow, PictureBoxesDrawTheirPictureUnscaled) {
+  Bitmap face{16, 16, {}};
+  for (int i = 0; i < 256; ++i) {
+    face.pixels.push_back(static_cast<Colour16>((i % 16 + 3 * (i / 16)) % 16));
+  }
   FormSpec spec = testing::dialogSpec(false, false);
   ControlSpec picture = controlSpec(ControlKind::PictureBox, "picDim", u"", {120, 900, 240, 240});
-  picture.picture = stripes(16);
-  spec.controls.push_back(picture);
+  picture.picture = face;
+  ControlSpec hidden = controlSpec(ControlKind::PictureBox, "picSettei", u"", {480, 900, 240, 240});
+  hidden.picture = face;
+  hidden.visible = false;
+  spec.controls.insert(spec.controls.end(), {picture, hidden});
   auto form = toolkit.load(spec);
   PictureBox& box = form->pictureBox("picDim");
-  EXPECT_EQ(box.picture(), stripes(16));
+  EXPECT_EQ(box.picture(), face);
+  EXPECT_EQ(GetWindowLongW(windowOf(form->pictureBox("picSettei")), GWL_STYLE) & WS_VISIBLE, 0);
 
   HDC screen = GetDC(nullptr);
   HDC dc = CreateCompatibleDC(screen);
@@ -220,10 +230,11 @@ TEST_F(FormWindow, PictureBoxesDrawTheirPictureUnscaled) {
   item.hDC = dc;
   item.rcItem = {0, 0, 20, 20};
   SendMessageW(windowOf(*form), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
-  EXPECT_EQ(GetPixel(dc, 0, 0), RGB(255, 0, 0));
-  EXPECT_EQ(GetPixel(dc, 7, 15), RGB(255, 0, 0));
-  EXPECT_EQ(GetPixel(dc, 8, 0), RGB(0, 0, 128));
-  EXPECT_EQ(GetPixel(dc, 15, 15), RGB(0, 0, 128));
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) {
+      ASSERT_EQ(GetPixel(dc, x, y), win32::paletteColour(face.at(x, y))) << x << "," << y;
+    }
+  }
   EXPECT_EQ(GetPixel(dc, 17, 17), GetSysColor(COLOR_BTNFACE)) << "outside the picture";
   SelectObject(dc, old);
   DeleteObject(canvas);

@@ -1,3 +1,4 @@
+#include "common/error_info.hpp"
 #include "host/click_sink.hpp"
 #include "host/dispatch_command_bar_control.hpp"
 #include "host/dispatch_command_bar_events.hpp"
@@ -151,13 +152,7 @@ TEST_F(ClickEvents, AFailingHandlerFailsTheEventCallWithItsDescription) {
 
   // Without EXCEPINFO the description is left as error information.
   EXPECT_TRUE(FAILED(click(nullptr)));
-  IErrorInfo* info = nullptr;
-  ASSERT_EQ(GetErrorInfo(0, &info), S_OK);
-  BSTR description = nullptr;
-  info->GetDescription(&description);
-  EXPECT_STREQ(description, L"設定画面を表示できません。");
-  SysFreeString(description);
-  info->Release();
+  EXPECT_EQ(testing::takeErrorDescription(), L"設定画面を表示できません。");
 
   events->advise([] { throw std::runtime_error("broken"); });
   error = EXCEPINFO{};

@@ -19,28 +19,20 @@ using win32::DispatchObject;
 constexpr WORD kGet = DISPATCH_PROPERTYGET;
 constexpr WORD kCall = DISPATCH_METHOD | DISPATCH_PROPERTYGET;
 
+using Arguments = std::vector<ArgumentSeen>;
+
+ArgumentSeen number(VARTYPE type, long value) {
+  return {type, value, {}, nullptr};
+}
+ArgumentSeen i4(long value) {
+  return number(VT_I4, value);
+}
+ArgumentSeen text(const std::wstring& value) {
+  return {VT_BSTR, 0, value, nullptr};
+}
+// An optional argument left out.
 ArgumentSeen omitted() {
-  ArgumentSeen argument;
-  argument.type = VT_ERROR;
-  argument.number = DISP_E_PARAMNOTFOUND;
-  return argument;
-}
-
-void expectArgument(const ArgumentSeen& seen, VARTYPE type, long number) {
-  EXPECT_EQ(seen.type, type);
-  EXPECT_EQ(seen.number, number);
-}
-
-void expectText(const ArgumentSeen& seen, const std::wstring& text) {
-  EXPECT_EQ(seen.type, VT_BSTR);
-  EXPECT_EQ(seen.text, text);
-}
-
-void expectOmitted(const CallSeen& call, std::size_t from) {
-  ASSERT_GE(call.arguments.size(), from);
-  for (std::size_t i = from; i < call.arguments.size(); ++i) {
-    expectArgument(call.arguments[i], omitted().type, omitted().number);
-  }
+  return number(VT_ERROR, DISP_E_PARAMNOTFOUND);
 }
 
 TEST(DispatchCalls, CodeModuleMembersByNameWithTheirArguments) {
@@ -75,28 +67,18 @@ TEST(DispatchCalls, CodeModuleMembersByNameWithTheirArguments) {
   code.addFromString(u"Private strName As String");
 
   ASSERT_EQ(module.calls.size(), 7U);
-  const CallSeen& lines = module.calls[0];
-  EXPECT_EQ(lines.flags, kCall);
-  ASSERT_EQ(lines.arguments.size(), 2U);
-  expectArgument(lines.arguments[0], VT_I4, 5);
-  expectArgument(lines.arguments[1], VT_I4, 1);
+  EXPECT_EQ(module.calls[0].flags, kCall);
+  EXPECT_EQ(module.calls[0].arguments, (Arguments{i4(5), i4(1)}));
   EXPECT_EQ(module.calls[1].flags, kGet);
   EXPECT_TRUE(module.calls[1].arguments.empty());
-  const CallSeen& procOfLine = module.calls[3];
-  ASSERT_EQ(procOfLine.arguments.size(), 2U);
-  expectArgument(procOfLine.arguments[0], VT_I4, 9);
-  EXPECT_EQ(procOfLine.arguments[1].type, VT_I4 | VT_BYREF);
-  const CallSeen& body = module.calls[4];
-  ASSERT_EQ(body.arguments.size(), 2U);
-  expectText(body.arguments[0], L"名前");
-  expectArgument(body.arguments[1], VT_I4, 0);
-  const CallSeen& insert = module.calls[5];
-  EXPECT_EQ(insert.flags, DISPATCH_METHOD);
-  ASSERT_EQ(insert.arguments.size(), 2U);
-  expectArgument(insert.arguments[0], VT_I4, 8);
-  expectText(insert.arguments[1], L"\tDim intCount As Integer ' 件数");
-  ASSERT_EQ(module.calls[6].arguments.size(), 1U);
-  expectText(module.calls[6].arguments[0], L"Private strName As String");
+  ASSERT_EQ(module.calls[3].arguments.size(), 2U);
+  EXPECT_EQ(module.calls[3].arguments[0], i4(9));
+  EXPECT_EQ(module.calls[3].arguments[1].type, VT_I4 | VT_BYREF);
+  EXPECT_EQ(module.calls[4].arguments, (Arguments{text(L"名前"), i4(0)}));
+  EXPECT_EQ(module.calls[5].flags, DISPATCH_METHOD);
+  EXPECT_EQ(module.calls[5].arguments,
+            (Arguments{i4(8), text(L"\tDim intCount As Integer ' 件数")}));
+  EXPECT_EQ(module.calls[6].arguments, Arguments{text(L"Private strName As String")});
 
   // A second module of the kind is called by the DISPIDs already learnt.
   win32::DispatchCodeModule again(
@@ -150,11 +132,7 @@ TEST(DispatchCalls, SelectionGoesOutAndComesBackByReference) {
   code.setSelection(Selection{3, 4, 3, 9});
   ASSERT_EQ(pane.calls.size(), 2U);
   EXPECT_EQ(pane.calls[1].flags, DISPATCH_METHOD);
-  ASSERT_EQ(pane.calls[1].arguments.size(), 4U);
-  const long expected[4] = {3, 4, 3, 9};
-  for (std::size_t i = 0; i < 4; ++i) {
-    expectArgument(pane.calls[1].arguments[i], VT_I4, expected[i]);
-  }
+  EXPECT_EQ(pane.calls[1].arguments, (Arguments{i4(3), i4(4), i4(3), i4(9)}));
   EXPECT_EQ(code.codeModule()->countOfLines(), 1);
 }
 
@@ -205,41 +183,31 @@ TEST(DispatchCalls, CommandBarsAreAddedAndFilledWithTheHostsArgumentTypes) {
 
   ASSERT_EQ(bars.calls.size(), 4U);
   // A position goes as a 16-bit integer, a name as a string.
-  expectArgument(bars.calls[1].arguments.at(0), VT_I2, 2);
-  expectText(bars.calls[2].arguments.at(0), L"ベルモラ");
-  const CallSeen& add = bars.calls[3];
-  ASSERT_EQ(add.arguments.size(), 4U);
-  expectText(add.arguments[0], L"ベルモラ");
-  expectArgument(add.arguments[1], VT_I4, 1);
-  expectOmitted(add, 2);
+  EXPECT_EQ(bars.calls[1].arguments, Arguments{number(VT_I2, 2)});
+  EXPECT_EQ(bars.calls[2].arguments, Arguments{text(L"ベルモラ")});
+  EXPECT_EQ(bars.calls[3].arguments, (Arguments{text(L"ベルモラ"), i4(1), omitted(), omitted()}));
 
   const CallSeen& visible = bar.calls.at(1);
   EXPECT_EQ(visible.flags, DISPATCH_PROPERTYPUT);
   EXPECT_TRUE(visible.namedPut);
-  ASSERT_EQ(visible.arguments.size(), 1U);
-  expectArgument(visible.arguments[0], VT_BOOL, VARIANT_TRUE);
+  EXPECT_EQ(visible.arguments, Arguments{number(VT_BOOL, VARIANT_TRUE)});
   EXPECT_EQ(bar.calls.back().member, L"Delete");
   EXPECT_EQ(bar.calls.back().flags, DISPATCH_METHOD);
   EXPECT_TRUE(bar.calls.back().arguments.empty());
-
-  const CallSeen& addButton = controls.calls.at(1);
-  ASSERT_EQ(addButton.arguments.size(), 5U);
-  expectArgument(addButton.arguments[0], VT_I4, 1);
-  expectOmitted(addButton, 1);
+  EXPECT_EQ(controls.calls.at(1).arguments,
+            (Arguments{i4(1), omitted(), omitted(), omitted(), omitted()}));
 
   ASSERT_EQ(control.calls.size(), 7U);
   EXPECT_TRUE(control.calls[0].namedPut);
-  expectText(control.calls[0].arguments.at(0), L"設定");
+  EXPECT_EQ(control.calls[0].arguments, Arguments{text(L"設定")});
   EXPECT_EQ(control.calls[1].flags, kGet);
-  expectArgument(control.calls[2].arguments.at(0), VT_BOOL, VARIANT_TRUE);
-  expectText(control.calls[3].arguments.at(0), L"Dim宣言(Ctrl+Shift+D)");
+  EXPECT_EQ(control.calls[2].arguments, Arguments{number(VT_BOOL, VARIANT_TRUE)});
+  EXPECT_EQ(control.calls[3].arguments, Arguments{text(L"Dim宣言(Ctrl+Shift+D)")});
   EXPECT_EQ(control.calls[4].member, L"PasteFace");
   EXPECT_EQ(control.calls[4].flags, DISPATCH_METHOD);
   EXPECT_TRUE(control.calls[4].arguments.empty());
-  const CallSeen& remove = control.calls[5];
-  EXPECT_EQ(remove.member, L"Delete");
-  ASSERT_EQ(remove.arguments.size(), 1U);
-  expectOmitted(remove, 0);
+  EXPECT_EQ(control.calls[5].member, L"Delete");
+  EXPECT_EQ(control.calls[5].arguments, Arguments{omitted()});
 }
 
 TEST(DispatchCalls, VbeServesOnlyAnObjectThatKnowsItsMembers) {

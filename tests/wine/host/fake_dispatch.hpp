@@ -19,6 +19,7 @@ struct ArgumentSeen {
   long number = 0;             // VT_I2, VT_I4, VT_BOOL, VT_ERROR (its scode)
   std::wstring text;           // VT_BSTR
   IDispatch* object = nullptr; // VT_DISPATCH
+  friend bool operator==(const ArgumentSeen&, const ArgumentSeen&) = default;
 };
 
 struct CallSeen {

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "com/com_ptr.hpp"
+#include "common/program_folder.hpp"
 #include "sim/vbide/objects/control_click.hpp"
 #include "sim/vbide/objects/vbe_object.hpp"
 #include "sim/vbide/objects/vbe_world.hpp"
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -64,17 +67,10 @@ struct SimulatedIde {
 // String, no blinking, no comment. Removed again when the object goes.
 class SettingsFileBeside {
 public:
-  SettingsFileBeside() {
-    std::wstring self(MAX_PATH * 4, L'\0');
-    self.resize(GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size())));
-    path_ = self.substr(0, self.find_last_of(L"\\/") + 1) + L"Velmora.ini";
+  SettingsFileBeside() : path_(testing::besideThisProgram(L"Velmora.ini")) {
     static constexpr char kText[] = "[Velmora]\r\nSettouChar1=str\r\nKata1=String\r\nNon=1\r\n"
                                     "Tenmetsu=0\r\nComment=0\r\nImeMode=1\r\n";
-    HANDLE file = CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    WriteFile(file, kText, sizeof kText - 1, &written, nullptr);
-    CloseHandle(file);
+    std::ofstream(std::filesystem::path(path_), std::ios::binary) << kText;
   }
   ~SettingsFileBeside() { DeleteFileW(path_.c_str()); }
   SettingsFileBeside(const SettingsFileBeside&) = delete;

@@ -1,5 +1,6 @@
 #include "addin/server_module.hpp"
 #include "addin/session/connection_session.hpp"
+#include "common/hot_key_probe.hpp"
 #include "forms/handle_cast.hpp"
 #include "host/fake_dispatch.hpp"
 #include "host/recording_slots.hpp"
@@ -17,11 +18,7 @@ namespace {
 
 // Whether Ctrl+Shift+D, the default Dim hotkey, is free for anyone to take.
 bool dimHotKeyIsFree() {
-  if (RegisterHotKey(nullptr, 0x5A5A, MOD_CONTROL | MOD_SHIFT, 'D') == FALSE) {
-    return false;
-  }
-  UnregisterHotKey(nullptr, 0x5A5A);
-  return true;
+  return testing::registrationError(testing::kCtrlShift, 'D') == 0;
 }
 
 BOOL CALLBACK countWindow(HWND window, LPARAM found) {

@@ -1,5 +1,7 @@
 #include "com/com_ptr.hpp"
 #include "com/com_test_support.hpp"
+#include "common/error_info.hpp"
+#include "common/hot_key_probe.hpp"
 #include "host/simulated_ide.hpp"
 #include "setup/message_box_watcher.hpp"
 
@@ -30,11 +32,7 @@ void freeUnusedLibraries() {
 }
 
 bool dimHotKeyIsFree() {
-  if (RegisterHotKey(nullptr, 0x5A5B, MOD_CONTROL | MOD_SHIFT, 'D') == FALSE) {
-    return false;
-  }
-  UnregisterHotKey(nullptr, 0x5A5B);
-  return true;
+  return testing::registrationError(testing::kCtrlShift, 'D') == 0;
 }
 
 // The object a property of the connect object holds (a reference of the caller's own).
@@ -54,19 +52,6 @@ ComPtr<IDispatch> property(IUnknown& object, const wchar_t* name) {
   ComPtr<IDispatch> held = V_VT(&result) == VT_DISPATCH ? ComPtr(V_DISPATCH(&result)) : nullptr;
   VariantClear(&result);
   return held;
-}
-
-std::wstring errorDescription() {
-  IErrorInfo* info = nullptr;
-  if (GetErrorInfo(0, &info) != S_OK || info == nullptr) {
-    return {};
-  }
-  BSTR text = nullptr;
-  info->GetDescription(&text);
-  std::wstring description = text != nullptr ? text : L"";
-  SysFreeString(text);
-  info->Release();
-  return description;
 }
 
 // Whether the registered Velmora.dll runs the add-in behind its connect object: handed an object
@@ -147,7 +132,7 @@ TEST_F(VelmoraDll, ConnectsDeclaresOnAClickDisconnectsAndUnloads) {
   // Disconnecting once more fails at its first step, with the IDE's description.
   const HRESULT again = addin_->OnDisconnection(1, &custom_);
   EXPECT_TRUE(FAILED(again));
-  EXPECT_FALSE(errorDescription().empty());
+  EXPECT_FALSE(testing::takeErrorDescription().empty());
 
   freeUnusedLibraries();
   EXPECT_TRUE(velmoraLoaded());
@@ -176,7 +161,8 @@ TEST_F(VelmoraDll, AnObjectThatIsNoVbeIsReportedAndTheConnectionStillSucceeds) {
   EXPECT_EQ(boxes_.seen[0].text, L"型が一致しません。");
   EXPECT_EQ(boxes_.seen[0].title, L"Velmora");
   EXPECT_TRUE(FAILED(addin_->OnDisconnection(1, &custom_)));
-  EXPECT_EQ(errorDescription(), L"オブジェクト変数または With ブロック変数が設定されていません。");
+  EXPECT_EQ(testing::takeErrorDescription(),
+            L"オブジェクト変数または With ブロック変数が設定されていません。");
   addin_.reset();
   EXPECT_EQ(stranger.references(), 1U);
   freeUnusedLibraries();

@@ -1,3 +1,4 @@
+#include "common/temp_directory.hpp"
 #include "services/win32_file_store.hpp"
 
 #include <algorithm>
@@ -19,24 +20,7 @@ using win32::Win32FileStore;
 
 class Win32FileStoreTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    static int made = 0;
-    folder_ =
-        std::filesystem::path(temp) / (L"velmora-files-" + std::to_wstring(GetCurrentProcessId()) +
-                                       L"-" + std::to_wstring(++made));
-    std::filesystem::create_directories(folder_);
-  }
-  void TearDown() override {
-    for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
-      SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
-    }
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
-  }
-
-  std::filesystem::path file(const wchar_t* name) const { return folder_ / name; }
+  std::filesystem::path file(const wchar_t* name) const { return folder_.path() / name; }
   void write(const wchar_t* name, const std::string& bytes) const {
     std::ofstream(file(name), std::ios::binary) << bytes;
   }
@@ -49,7 +33,7 @@ protected:
   }
   std::vector<std::wstring> names() const {
     std::vector<std::wstring> found;
-    for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder_.path())) {
       found.push_back(entry.path().filename().wstring());
     }
     std::sort(found.begin(), found.end());
@@ -60,10 +44,8 @@ protected:
     return CreateFileW(file(name).c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr);
   }
 
+  TempDirectory folder_;
   Win32FileStore store;
-
-private:
-  std::filesystem::path folder_;
 };
 
 TEST_F(Win32FileStoreTest, ReadsWholeFilesAndTellsMissingFromUnreadable) {

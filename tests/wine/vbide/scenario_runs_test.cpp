@@ -36,7 +36,7 @@ protected:
     EXPECT_NE(run.output.find("scenario passed"), std::string::npos) << run.output;
   }
 
-  ScratchFolder folder_;
+  testing::TempDirectory folder_;
   ProbeRegistration probe_;
 };
 

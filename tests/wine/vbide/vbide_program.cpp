@@ -1,8 +1,5 @@
 #include "vbide_program.hpp"
 
-#include <filesystem>
-#include <fstream>
-
 namespace velmora::test {
 
 namespace {
@@ -22,12 +19,6 @@ void setDefault(const std::wstring& key, const std::wstring& value, const wchar_
 
 } // namespace
 
-std::wstring programFolder() {
-  std::wstring self(MAX_PATH * 4, L'\0');
-  self.resize(GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size())));
-  return self.substr(0, self.find_last_of(L"\\/") + 1);
-}
-
 std::wstring exampleProject() {
   const std::string source = VELMORA_SOURCE_DIR;
   std::wstring path =
@@ -36,27 +27,6 @@ std::wstring exampleProject() {
     c = c == L'/' ? L'\\' : c;
   }
   return path;
-}
-
-ScratchFolder::ScratchFolder() {
-  wchar_t temp[MAX_PATH] = {};
-  GetTempPathW(MAX_PATH, temp);
-  static int made = 0;
-  path_ = std::wstring(temp) + L"vbide-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-          std::to_wstring(++made) + L"\\";
-  std::filesystem::create_directories(path_);
-}
-
-ScratchFolder::~ScratchFolder() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
-
-std::wstring ScratchFolder::write(const std::wstring& name, const std::string& bytes) const {
-  std::wstring file = path_ + name;
-  std::ofstream out(std::filesystem::path(file), std::ios::binary);
-  out << bytes;
-  return file;
 }
 
 ProgramRun runCommand(const std::wstring& commandLine, DWORD limit) {
@@ -128,19 +98,20 @@ ProgramRun runCommand(const std::wstring& commandLine, DWORD limit) {
   return run;
 }
 
-ProgramRun runScenario(const ScratchFolder& folder, const std::string& text,
+ProgramRun runScenario(const testing::TempDirectory& folder, const std::string& text,
                        const std::string& addins, const std::wstring& extra, DWORD limit) {
   const std::wstring scenario = folder.write(L"scenario.txt", text);
   const std::wstring list = folder.write(L"VBADDIN.INI", "[Add-Ins32]\r\n" + addins);
-  const std::wstring commandLine = L"\"" + programFolder() + L"vbide-sim.exe\" --scenario \"" +
-                                   scenario + L"\" --addins \"" + list + L"\" " + extra;
+  const std::wstring commandLine = L"\"" + testing::besideThisProgram(L"vbide-sim.exe") +
+                                   L"\" --scenario \"" + scenario + L"\" --addins \"" + list +
+                                   L"\" " + extra;
   return runCommand(commandLine, limit);
 }
 
 ProbeRegistration::ProbeRegistration() {
   setDefault(std::wstring(kProbeProgId) + L"\\CLSID", kProbeClsid);
   const std::wstring server = std::wstring(L"CLSID\\") + kProbeClsid + L"\\InprocServer32";
-  setDefault(server, programFolder() + L"ProbeAddin.dll");
+  setDefault(server, testing::besideThisProgram(L"ProbeAddin.dll"));
   setDefault(server, L"Apartment", L"ThreadingModel");
 }
 

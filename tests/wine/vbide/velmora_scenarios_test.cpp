@@ -48,9 +48,9 @@ std::string projectForScenario() {
 class VelmoraScenarios : public ::testing::Test {
 protected:
   static void SetUpTestSuite() {
-    folder_ = new ScratchFolder();
-    dll_ = folder_->path() + L"Velmora.dll";
-    ASSERT_TRUE(CopyFileW((programFolder() + L"Velmora.dll").c_str(), dll_.c_str(), FALSE));
+    folder_ = new testing::TempDirectory();
+    dll_ = (folder_->path() / L"Velmora.dll").wstring();
+    ASSERT_TRUE(CopyFileW(testing::besideThisProgram(L"Velmora.dll").c_str(), dll_.c_str(), FALSE));
     const auto settings = readFile(
         L"Z:" +
         std::wstring(VELMORA_SOURCE_DIR, VELMORA_SOURCE_DIR + sizeof VELMORA_SOURCE_DIR - 1) +
@@ -81,8 +81,8 @@ protected:
   ProgramRun play(const std::string& steps) {
     const std::wstring scenario =
         scenarioFolder_.write(L"scenario.txt", "open " + projectForScenario() + "\n" + steps);
-    return runCommand(L"\"" + programFolder() + L"vbide-sim.exe\" --timeout 8000 --scenario \"" +
-                          scenario + L"\"",
+    return runCommand(L"\"" + testing::besideThisProgram(L"vbide-sim.exe") +
+                          L"\" --timeout 8000 --scenario \"" + scenario + L"\"",
                       90000);
   }
 
@@ -101,11 +101,11 @@ protected:
     }
   }
 
-  static inline ScratchFolder* folder_ = nullptr;
+  static inline testing::TempDirectory* folder_ = nullptr;
   static inline std::string settings_;
   static inline std::wstring dll_;
   static inline std::optional<std::string> previousList_;
-  ScratchFolder scenarioFolder_;
+  testing::TempDirectory scenarioFolder_;
 };
 
 TEST_F(VelmoraScenarios, DeclaresByHotkeyByButtonAndThroughTheTypeDialogAcrossAReconnection) {
@@ -127,12 +127,17 @@ TEST_F(VelmoraScenarios, DeclaresByHotkeyByButtonAndThroughTheTypeDialogAcrossAR
                     "expect-line basTax 12 \"\\tDim dblTax As Double\"\n"));
 }
 
+// While the IDE is inactive its hotkeys are let go; at the activation they are taken back, and one
+// that another program holds by then is reported once.
 TEST_F(VelmoraScenarios, HotkeysAreLetGoWhileTheIdeIsInactiveAndTakenBackAfter) {
   expectPassed(play("caret basMain \"strName\"\n"
                     "deactivate\n"
                     "key Ctrl+Shift+D\n"
                     "expect-line basMain 19 \"    mlngStarted = GetTickCount()\"\n"
+                    "hold-hotkey Ctrl+Shift+P\n"
                     "activate\n"
+                    "answer-message \"OK\" \"ホットキーの設定に失敗しました。\"\n"
+                    "release-hotkey Ctrl+Shift+P\n"
                     "wait-hotkey Ctrl+Shift+D\n"
                     "key Ctrl+Shift+D\n"
                     "expect-line basMain 19 \"\\tDim strName As String\"\n"));
@@ -174,25 +179,16 @@ TEST_F(VelmoraScenarios, TheSettingsDialogTurnsTheTypeQuestionIntoTheVariantQues
                     "expect-line basTax 12 \"\tDim dblTax\"\n"));
 }
 
-TEST_F(VelmoraScenarios, ANewHotkeyFromTheSettingsDialogWorksAndTheCloseBoxKeepsTheHotkeys) {
+// The settings dialog's close box keeps the hotkeys; its OK puts a new row and a new hotkey in
+// force, and the tooltip follows.
+TEST_F(VelmoraScenarios, TheSettingsDialogEditsTheTableAndAHotkeyAndTheTooltipFollows) {
   expectPassed(play("click \"設定\"\n"
                     "wait-window \"ベルモラの設定\"\n"
                     "close\n"
                     "caret basMain \"strName\"\n"
                     "key Ctrl+Shift+D\n"
-                    "expect-line basMain 19 \"\tDim strName As String\"\n"
-                    "click \"設定\"\n"
-                    "wait-window \"ベルモラの設定\"\n"
-                    "press-button \"Alt\"\n"
-                    "press-button \"OK\"\n"
-                    "wait-hotkey Alt+Ctrl+Shift+D\n"
-                    "caret basMain \"lngLast\"\n"
-                    "key Alt+Ctrl+Shift+D\n"
-                    "expect-line basMain 46 \"\tDim lngLast As Long\"\n"));
-}
-
-TEST_F(VelmoraScenarios, TheSettingsDialogEditsTheTableAndAHotkeyAndTheTooltipFollows) {
-  expectPassed(play("expect-tooltip \"Dim宣言\" \"Dim宣言(Ctrl+Shift+D)\"\n"
+                    "expect-line basMain 19 \"\\tDim strName As String\"\n"
+                    "expect-tooltip \"Dim宣言\" \"Dim宣言(Ctrl+Shift+D)\"\n"
                     "click \"設定\"\n"
                     "wait-window \"ベルモラの設定\"\n"
                     "type Edit:1 \"dbl\"\n"
@@ -224,17 +220,6 @@ TEST_F(VelmoraScenarios, ACommentIsAskedOnceTheOptionIsOnAndItsCancelKeepsTheDec
                     "wait-window \"ベルモラ－ｺﾒﾝﾄ問い合わせ\"\n"
                     "esc\n"
                     "expect-line clsItem 6 \"Private strText As String\"\n"));
-}
-
-TEST_F(VelmoraScenarios, AHotkeyHeldByAnotherProgramAtActivationIsReportedOnce) {
-  expectPassed(play("deactivate\n"
-                    "hold-hotkey Ctrl+Shift+P\n"
-                    "activate\n"
-                    "answer-message \"OK\" \"ホットキーの設定に失敗しました。\"\n"
-                    "release-hotkey Ctrl+Shift+P\n"
-                    "caret basMain \"strName\"\n"
-                    "key Ctrl+Shift+D\n"
-                    "expect-line basMain 19 \"\\tDim strName As String\"\n"));
 }
 
 // Each of the four dialogs is modal to the IDE: while it is open the IDE's main window is
@@ -322,7 +307,7 @@ TEST_F(VelmoraScenarios, TheSessionEndingWhileTheTypeDialogIsOpenLeavesNothing) 
 // What OK put in force stays in force although Velmora.ini could not take it: after the IDE lost
 // and took back the activation, the new hotkey works and its tooltip still shows it.
 TEST_F(VelmoraScenarios, AfterAnOkTheFileRefusedTheNewHotkeyOutlivesAReactivation) {
-  const std::wstring ini = folder_->path() + L"Velmora.ini";
+  const std::wstring ini = (folder_->path() / L"Velmora.ini").wstring();
   ASSERT_TRUE(SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_READONLY));
   const ProgramRun run = play("click \"設定\"\n"
                               "wait-window \"ベルモラの設定\"\n"
