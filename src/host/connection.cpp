@@ -182,7 +182,9 @@ void Connection::SetteiMenuHandler_Click() {
     frmVelmora();
     const std::shared_ptr<SettingsForm> form = state_.frmVelmora;
     form->HotDispSet();
-    form->showModal();
+    if (!form->unloaded()) {
+      form->showModal();
+    }
   });
 }
 

@@ -18,7 +18,11 @@ std::unique_ptr<SettingsForm> SettingsForm::load(AddinState& state, const AddinS
                                                  SettingsFormOwner& owner,
                                                  const SettingsReader* justRead) {
   std::unique_ptr<SettingsForm> form(new SettingsForm(state, services, owner));
-  form->Form_Load(justRead);
+  try {
+    form->Form_Load(justRead);
+  } catch (const FormUnloaded&) {
+    // Disconnected while the load's message box was open: the form is gone already.
+  }
   return form;
 }
 
@@ -37,24 +41,34 @@ SettingsForm::~SettingsForm() {
   }
 }
 
+EventHandler SettingsForm::event(void (SettingsForm::*procedure)()) {
+  return [this, procedure] {
+    try {
+      (this->*procedure)();
+    } catch (const FormUnloaded&) {
+      // Unloaded under the procedure: nothing of it is left to finish.
+    }
+  };
+}
+
 void SettingsForm::bindEvents() {
   Form& form = *form_;
   form.onQueryUnload([this] { Form_QueryUnload(); });
   // Closing the window is a Cancel: the form stays loaded, and its window keeps the hotkeys.
-  form.onCloseBox([this] { cmbCancel_Click(); });
-  form.button("cmbAdd").onClick([this] { cmbAdd_Click(); });
-  form.button("cmbDel").onClick([this] { cmbDel_Click(); });
-  form.button("cmbUp").onClick([this] { cmbUp_Click(); });
-  form.button("cmbDown").onClick([this] { cmbDown_Click(); });
-  form.button("cmbOk").onClick([this] { cmbOk_Click(); });
-  form.button("cmbCancel").onClick([this] { cmbCancel_Click(); });
+  form.onCloseBox(event(&SettingsForm::cmbCancel_Click));
+  form.button("cmbAdd").onClick(event(&SettingsForm::cmbAdd_Click));
+  form.button("cmbDel").onClick(event(&SettingsForm::cmbDel_Click));
+  form.button("cmbUp").onClick(event(&SettingsForm::cmbUp_Click));
+  form.button("cmbDown").onClick(event(&SettingsForm::cmbDown_Click));
+  form.button("cmbOk").onClick(event(&SettingsForm::cmbOk_Click));
+  form.button("cmbCancel").onClick(event(&SettingsForm::cmbCancel_Click));
   TextBox& settouChar = form.textBox("txtSettouChar");
   settouChar.onGotFocus([this, &settouChar] { selectAllOnFocus(settouChar); });
   TextBox& kata = form.textBox("txtKata");
   kata.onGotFocus([this, &kata] { selectAllOnFocus(kata); });
-  form.checkBox("chkComment").onClick([this] { chkComment_Click(); });
-  form.timer("Timer1").onTimer([this] { Timer1_Timer(); });
-  form.timer("tmrRetry").onTimer([this] { tmrRetry_Timer(); });
+  form.checkBox("chkComment").onClick(event(&SettingsForm::chkComment_Click));
+  form.timer("Timer1").onTimer(event(&SettingsForm::Timer1_Timer));
+  form.timer("tmrRetry").onTimer(event(&SettingsForm::tmrRetry_Timer));
 }
 
 const Bitmap& SettingsForm::face(ButtonFace face) {
@@ -84,6 +98,9 @@ void SettingsForm::say(std::u16string text, bool velmoraTitle) {
     message.title = kVelmoraTitle;
   }
   services_.forms.show(message);
+  if (form_->unloaded()) {
+    throw FormUnloaded{};
+  }
 }
 
 void SettingsForm::Form_Load(const SettingsReader* justRead) {
@@ -157,7 +174,11 @@ void SettingsForm::HotKeyProc(std::int16_t n) {
   try {
     owner_.declare(kind);
   } catch (const std::exception& failure) {
-    say(describeFailure(failure), true);
+    try {
+      say(describeFailure(failure), true);
+    } catch (const FormUnloaded&) {
+      // Disconnected while the box was open; the window procedure returns.
+    }
   }
 }
 

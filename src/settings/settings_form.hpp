@@ -59,6 +59,12 @@ public:
 private:
   SettingsForm(AddinState& state, const AddinServices& services, SettingsFormOwner& owner);
 
+  // The host may disconnect the add-in while one of the form's message boxes is open, which
+  // unloads the form under the event procedure that showed it. `say` then ends that procedure
+  // (with FormUnloaded, which no trap of the form takes for an error) and `event` ends it quietly:
+  // the rest of it has no form, window or hotkey left to work on.
+  struct FormUnloaded {};
+  EventHandler event(void (SettingsForm::*procedure)());
   void bindEvents();
   void say(std::u16string text, bool velmoraTitle);
   bool registerSlot(int n);

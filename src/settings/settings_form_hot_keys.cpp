@@ -79,7 +79,11 @@ void SettingsForm::HotDispSet() {
     form_->textBox("txtSettouChar").setText(u"");
     form_->textBox("txtKata").setText(u"");
   } catch (const std::exception& failure) {
-    say(describeFailure(failure), true);
+    try {
+      say(describeFailure(failure), true);
+    } catch (const FormUnloaded&) {
+      // Disconnected while the box was open; the caller finds the form unloaded.
+    }
   }
 }
 

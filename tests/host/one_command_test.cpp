@@ -1,6 +1,10 @@
 #include "connection_fixture.hpp"
 
 #include <algorithm>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 // One command at a time: while a declaration waits in one of its dialogs, blinks, or the settings
 // dialog is open, neither a hotkey nor a toolbar click starts anything; the dialogs are modal to
@@ -204,6 +208,48 @@ TEST_F(OneCommandTest, ADisconnectionInsideTheVariantQuestionWritesNothing) {
   ASSERT_EQ(toolkit.messages().size(), 1U);
   EXPECT_EQ(order->text(), code);
   expectNothingLeft();
+}
+
+// The host disconnects while one of the settings dialog's own message boxes is open: the
+// procedure that showed the box ends there, with no second box, no error, and no hotkey or atom
+// taken again for the window that is gone.
+TEST_F(OneCommandTest, ADisconnectionInsideTheSettingsDialogsMessagesEndsItsProcedure) {
+  const WindowHandle otherWindow = other.ui().createWindow("other");
+  const auto pickKey = [](sim::ScriptedForm& form, int row, std::int32_t key) {
+    ComboBox& keys = form.comboBox("cboKey", row);
+    for (int item = 0; item < keys.count(); ++item) {
+      if (keys.itemData(item) == key) {
+        form.pick("cboKey", item, row);
+      }
+    }
+  };
+  const std::vector<std::pair<std::string, std::function<void(sim::ScriptedForm&)>>> cases = {
+      {"Add without a prefix", [](sim::ScriptedForm& form) { form.click("cmbAdd"); }},
+      {"OK with a key held elsewhere",
+       [&](sim::ScriptedForm& form) {
+         pickKey(form, 1, 'Q');
+         form.click("cmbOk");
+       }},
+  };
+  ASSERT_TRUE(other.hotkeys().registerHotKey(otherWindow, 1, kCtrlShift, 'Q'));
+  for (const auto& [what, act] : cases) {
+    connectWith(kQuiet);
+    toolkit.clearMessages();
+    toolkit.onMessage([&](const Message&) {
+      connection.OnDisconnection();
+      return MessageResult::Ok;
+    });
+    toolkit.whenShown("frmVelmora", act);
+    ASSERT_TRUE(events->clickButton(u"設定")) << what;
+    toolkit.onMessage(nullptr);
+    EXPECT_EQ(toolkit.messages().size(), 1U) << what;
+    EXPECT_FALSE(state.frmVelmora) << what;
+    EXPECT_FALSE(state.commands.running()) << what;
+    EXPECT_TRUE(ideEnabled()) << what;
+    EXPECT_EQ(desktop.atoms().size(), 0U) << what;
+    EXPECT_EQ(registeredHotkeys(), 1U) << what << ": only the other program's";
+    EXPECT_TRUE(desktop.windows().hooksLeft().empty()) << what;
+  }
 }
 
 } // namespace
