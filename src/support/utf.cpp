@@ -36,9 +36,9 @@ void appendUtf16(std::u16string& out, char32_t c) {
   }
 }
 
-} // namespace
-
-std::string toUtf8(std::u16string_view text) {
+// UTF-16 to UTF-8; a lone surrogate becomes U+FFFD, or with `keepSurrogates` its own
+// three-byte form.
+std::string encode(std::u16string_view text, bool keepSurrogates) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -47,7 +47,7 @@ std::string toUtf8(std::u16string_view text) {
         text[i + 1] < 0xE000) {
       c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
       ++i;
-    } else if (c >= 0xD800 && c < 0xE000) {
+    } else if (c >= 0xD800 && c < 0xE000 && !keepSurrogates) {
       c = kReplacement;
     }
     appendUtf8(out, c);
@@ -55,7 +55,9 @@ std::string toUtf8(std::u16string_view text) {
   return out;
 }
 
-std::u16string fromUtf8(std::string_view text) {
+// UTF-8 to UTF-16; with `keepSurrogates` the three-byte form of a surrogate is read as that
+// unit instead of as a broken sequence.
+std::u16string decode(std::string_view text, bool keepSurrogates) {
   std::u16string out;
   out.reserve(text.size());
   std::size_t i = 0;
@@ -80,7 +82,7 @@ std::u16string fromUtf8(std::string_view text) {
       extra = 2;
       c = b & 0x0F;
       low = b == 0xE0 ? 0xA0 : 0x80;
-      high = b == 0xED ? 0x9F : 0xBF;
+      high = b == 0xED && !keepSurrogates ? 0x9F : 0xBF;
     } else if (b >= 0xF0 && b <= 0xF4) {
       extra = 3;
       c = b & 0x07;
@@ -106,6 +108,24 @@ std::u16string fromUtf8(std::string_view text) {
     i = next;
   }
   return out;
+}
+
+} // namespace
+
+std::string toUtf8(std::u16string_view text) {
+  return encode(text, false);
+}
+
+std::u16string fromUtf8(std::string_view text) {
+  return decode(text, false);
+}
+
+std::string toWtf8(std::u16string_view units) {
+  return encode(units, true);
+}
+
+std::u16string fromWtf8(std::string_view text) {
+  return decode(text, true);
 }
 
 } // namespace velmora

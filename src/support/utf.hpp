@@ -12,4 +12,10 @@ namespace velmora {
 std::string toUtf8(std::u16string_view text);
 std::u16string fromUtf8(std::string_view text);
 
+// The same for UTF-16 that may hold unpaired surrogates (a file's text taken unit for unit):
+// WTF-8, where such a surrogate keeps a three-byte form of its own (ED A0..BF 80..BF), so that
+// fromWtf8(toWtf8(units)) gives back exactly `units`. Everything else is as above.
+std::string toWtf8(std::u16string_view units);
+std::u16string fromWtf8(std::string_view text);
+
 } // namespace velmora
