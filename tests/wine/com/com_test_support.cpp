@@ -72,33 +72,4 @@ void setRegistryString(HKEY root, const std::wstring& path, const std::wstring& 
   RegCloseKey(key);
 }
 
-HRESULT CountingDispatch::QueryInterface(REFIID iid, void** out) {
-  if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch)) {
-    *out = static_cast<IDispatch*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *out = nullptr;
-  return E_NOINTERFACE;
-}
-
-HRESULT CountingDispatch::GetTypeInfoCount(UINT* count) {
-  *count = 0;
-  return S_OK;
-}
-
-HRESULT CountingDispatch::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-  *info = nullptr;
-  return E_NOTIMPL;
-}
-
-HRESULT CountingDispatch::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) {
-  return DISP_E_UNKNOWNNAME;
-}
-
-HRESULT CountingDispatch::Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                                 UINT*) {
-  return DISP_E_MEMBERNOTFOUND;
-}
-
 } // namespace velmora::test

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <atomic>
 #include <ole2.h>
 #include <optional>
 #include <string>
@@ -76,29 +75,6 @@ public:
 
 private:
   HRESULT result_;
-};
-
-// A plain IDispatch that only counts its references: it stands in for the IDE's objects.
-class CountingDispatch final : public IDispatch {
-public:
-  CountingDispatch() = default;
-  virtual ~CountingDispatch() = default;
-  CountingDispatch(const CountingDispatch&) = delete;
-  CountingDispatch& operator=(const CountingDispatch&) = delete;
-
-  ULONG references() const { return references_; }
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override { return --references_; }
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override;
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                                   UINT*) override;
-
-private:
-  std::atomic<ULONG> references_{1};
 };
 
 } // namespace velmora::test

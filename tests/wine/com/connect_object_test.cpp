@@ -1,5 +1,6 @@
 #include "com/com_ptr.hpp"
 #include "com/com_test_support.hpp"
+#include "host/fake_dispatch.hpp"
 #include "setup/message_box_watcher.hpp"
 
 #include <gtest/gtest.h>
@@ -91,7 +92,7 @@ TEST_F(ConnectObject, SinkPropertiesHoldTheirObjectsThroughIDispatch) {
     ids.push_back(idOf(*dispatch.get(), name));
   }
 
-  CountingDispatch sinks[5];
+  FakeDispatch sinks[5];
   for (std::size_t i = 0; i < ids.size(); ++i) {
     // Set by reference (Set in VB) for the first ones, assigned for the last.
     const WORD flags = i < 3 ? DISPATCH_PROPERTYPUTREF : DISPATCH_PROPERTYPUT;
@@ -111,7 +112,7 @@ TEST_F(ConnectObject, SinkPropertiesHoldTheirObjectsThroughIDispatch) {
   // The host's release of the connect object releases the sinks it holds.
   dispatch.reset();
   object_.reset();
-  for (const CountingDispatch& sink : sinks) {
+  for (const FakeDispatch& sink : sinks) {
     EXPECT_EQ(sink.references(), 1U);
   }
 }
@@ -148,8 +149,8 @@ TEST_F(ConnectObject, TypeInformationNamesTheSinkPropertiesInOrder) {
 // here) and still succeeds; the disconnection that follows has no toolbar to remove and fails.
 TEST_F(ConnectObject, AddinNotificationsSucceedThroughBothVtables) {
   testing::MessageBoxWatcher boxes;
-  CountingDispatch vbe;
-  CountingDispatch addIn;
+  FakeDispatch vbe;
+  FakeDispatch addIn;
   SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
   for (const IID& iid : {kExtensibilityIid, kExtensibility2Iid}) {
     ComPtr<HostExtensibility> addin = query<HostExtensibility>(iid);
@@ -172,7 +173,7 @@ TEST_F(ConnectObject, AddinNotificationsSucceedThroughBothVtables) {
 
 TEST_F(ConnectObject, AddinNotificationsSucceedThroughIDispatch) {
   testing::MessageBoxWatcher boxes;
-  CountingDispatch vbe;
+  FakeDispatch vbe;
   SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
   for (const IID& iid : {kExtensibilityIid, kExtensibility2Iid}) {
     ComPtr<IDispatch> addin = query<IDispatch>(iid);

@@ -1,5 +1,6 @@
 #include "com/com_ptr.hpp"
 #include "com/com_test_support.hpp"
+#include "host/fake_dispatch.hpp"
 
 #include <gtest/gtest.h>
 
@@ -78,7 +79,7 @@ TEST_F(ServerLifetime, RefusesWhatItCannotMake) {
   EXPECT_EQ(getClassObject_(kVelmoraClsid, IID_IClassFactory, nullptr), E_POINTER);
 
   ComPtr<IClassFactory> classFactory = factory();
-  CountingDispatch outer;
+  FakeDispatch outer;
   out = &out;
   EXPECT_EQ(classFactory->CreateInstance(&outer, IID_IUnknown, &out), CLASS_E_NOAGGREGATION);
   EXPECT_EQ(out, nullptr);

@@ -2,15 +2,19 @@
 #include "com/com_test_support.hpp"
 #include "common/error_info.hpp"
 #include "common/hot_key_probe.hpp"
+#include "forms/handle_cast.hpp"
+#include "host/fake_dispatch.hpp"
 #include "host/simulated_ide.hpp"
 #include "setup/message_box_watcher.hpp"
 
+#include <cwchar>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 // Velmora.dll as the IDE loads it: created by its ProgID from the registration, connected to the
-// simulated IDE's VBE, clicked, disconnected and unloaded.
+// simulated IDE's automation objects (which check the calls as the IDE does), clicked,
+// disconnected and unloaded.
 namespace velmora::test {
 namespace {
 
@@ -31,8 +35,25 @@ void freeUnusedLibraries() {
   CoFreeUnusedLibrariesEx(0, 0);
 }
 
+// Whether Ctrl+Shift+D, the default Dim hotkey, is free for anyone to take.
 bool dimHotKeyIsFree() {
   return testing::registrationError(testing::kCtrlShift, 'D') == 0;
+}
+
+BOOL CALLBACK countWindow(HWND window, LPARAM found) {
+  wchar_t name[32] = {};
+  GetClassNameW(window, name, 32);
+  if (wcsncmp(name, L"VelmoraForm", 11) == 0) {
+    ++*win32::fromInteger<int*>(found);
+  }
+  return TRUE;
+}
+
+// The forms toolkit's windows on this thread: the forms and the window owning them.
+int libraryWindows() {
+  int count = 0;
+  EnumThreadWindows(GetCurrentThreadId(), countWindow, reinterpret_cast<LPARAM>(&count));
+  return count;
 }
 
 // The object a property of the connect object holds (a reference of the caller's own).
@@ -54,43 +75,17 @@ ComPtr<IDispatch> property(IUnknown& object, const wchar_t* name) {
   return held;
 }
 
-// Whether the registered Velmora.dll runs the add-in behind its connect object: handed an object
-// that is no VBE, the add-in says so in a message box. A library still built with the connect
-// object alone does nothing.
-bool libraryRunsTheAddin() {
-  Apartment apartment;
-  testing::MessageBoxWatcher boxes;
-  CountingDispatch stranger;
-  ComPtr<HostExtensibility> addin;
-  if (FAILED(CoCreateInstance(kVelmoraClsid, nullptr, CLSCTX_INPROC_SERVER, kExtensibilityIid,
-                              reinterpret_cast<void**>(addin.put())))) {
-    return false;
-  }
-  addin->OnConnection(&stranger, 1, nullptr, nullptr);
-  addin.reset();
-  freeUnusedLibraries();
-  return !boxes.seen.empty();
-}
-
 class VelmoraDll : public ::testing::Test {
 protected:
-  static void SetUpTestSuite() {
-    ASSERT_EQ(callServerExport("DllRegisterServer"), S_OK);
-    runsTheAddin_ = libraryRunsTheAddin();
-  }
+  static void SetUpTestSuite() { ASSERT_EQ(callServerExport("DllRegisterServer"), S_OK); }
   static void TearDownTestSuite() { EXPECT_EQ(callServerExport("DllUnregisterServer"), S_OK); }
 
   void SetUp() override {
-    if (!runsTheAddin_) {
-      GTEST_SKIP() << "Velmora.dll is built with its connect object alone";
-    }
     ASSERT_EQ(apartment_.result(), S_OK);
     ASSERT_FALSE(velmoraLoaded());
-    CLSID clsid = {};
-    ASSERT_EQ(CLSIDFromProgID(kProgId, &clsid), S_OK);
-    ASSERT_EQ(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, kExtensibilityIid,
-                               reinterpret_cast<void**>(addin_.put())),
-              S_OK);
+    ASSERT_TRUE(dimHotKeyIsFree());
+    addin_ = create();
+    ASSERT_TRUE(addin_);
     custom_ = SafeArrayCreateVector(VT_VARIANT, 0, 0);
   }
   void TearDown() override {
@@ -99,7 +94,16 @@ protected:
     }
   }
 
-  static inline bool runsTheAddin_ = false;
+  static ComPtr<HostExtensibility> create() {
+    CLSID clsid = {};
+    ComPtr<HostExtensibility> addin;
+    EXPECT_EQ(CLSIDFromProgID(kProgId, &clsid), S_OK);
+    EXPECT_EQ(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, kExtensibilityIid,
+                               reinterpret_cast<void**>(addin.put())),
+              S_OK);
+    return addin;
+  }
+
   Apartment apartment_;
   testing::MessageBoxWatcher boxes_;
   SettingsFileBeside settings_;
@@ -111,8 +115,21 @@ protected:
 TEST_F(VelmoraDll, ConnectsDeclaresOnAClickDisconnectsAndUnloads) {
   ASSERT_EQ(addin_->OnConnection(ide_.vbe.get(), 1, nullptr, &custom_), S_OK);
   ASSERT_TRUE(boxes_.seen.empty()) << boxes_.seen[0].text;
+  const auto bar = ide_.toolbar();
+  ASSERT_NE(bar, nullptr);
+  EXPECT_TRUE(bar->visible);
+  EXPECT_EQ(bar->position, sim::vbide::kBarTop);
+  EXPECT_FALSE(bar->temporary);
   EXPECT_EQ(ide_.captions(), (std::vector<std::u16string>{u"Dim宣言", u"Private宣言", u"Public宣言",
                                                           u"標準ﾓｼﾞｭｰﾙPublic宣言", u"設定"}));
+  for (std::size_t i = 0; i < bar->controls.size(); ++i) {
+    const auto& control = *bar->controls[i];
+    EXPECT_EQ(control.beginGroup, i == 4) << i;
+    EXPECT_NE(control.face, nullptr) << i;
+    EXPECT_EQ(control.clickTargets.size(), 1U) << i;
+  }
+  EXPECT_EQ(bar->controls[0]->tooltipText, u"Dim宣言(Ctrl+Shift+D)");
+  EXPECT_EQ(bar->controls[3]->tooltipText, u"標準ﾓｼﾞｭｰﾙ内Public宣言(Ctrl+Shift+B)");
   for (const wchar_t* name : kSinkProperties) {
     EXPECT_TRUE(property(*addin_.get(), name)) << name;
   }
@@ -121,10 +138,14 @@ TEST_F(VelmoraDll, ConnectsDeclaresOnAClickDisconnectsAndUnloads) {
   const sim::vbide::ClickOutcome outcome = ide_.click(0);
   EXPECT_EQ(outcome.sources, 1);
   EXPECT_TRUE(outcome.failures.empty());
+  EXPECT_FALSE(outcome.handled);
+  EXPECT_FALSE(outcome.cancelDefault);
   EXPECT_EQ(ide_.module->lineTexts(), kMainDeclared);
 
   ASSERT_EQ(addin_->OnDisconnection(1, &custom_), S_OK);
   EXPECT_EQ(ide_.toolbar(), nullptr);
+  EXPECT_TRUE(bar->deleted);
+  EXPECT_EQ(ide_.world->bars->count(), 5) << "every built-in bar is still there";
   EXPECT_TRUE(dimHotKeyIsFree());
   // The event objects stay in the properties until the IDE releases the connect object.
   EXPECT_TRUE(property(*addin_.get(), kSinkProperties[0]));
@@ -139,32 +160,60 @@ TEST_F(VelmoraDll, ConnectsDeclaresOnAClickDisconnectsAndUnloads) {
   addin_.reset();
   freeUnusedLibraries();
   EXPECT_FALSE(velmoraLoaded());
+  EXPECT_EQ(libraryWindows(), 0);
   EXPECT_TRUE(boxes_.seen.empty());
 }
 
+// The IDE lets go of the connect object without disconnecting it (as when it crashes): nothing
+// of the add-in is left, and the toolbar, the IDE's to keep, serves the next connection.
 TEST_F(VelmoraDll, UnloadsWhenTheIdeLetsGoWithoutDisconnecting) {
   ASSERT_EQ(addin_->OnConnection(ide_.vbe.get(), 0, nullptr, &custom_), S_OK);
   ASSERT_NE(ide_.toolbar(), nullptr);
   ASSERT_FALSE(dimHotKeyIsFree());
   addin_.reset();
   EXPECT_TRUE(dimHotKeyIsFree());
+  EXPECT_EQ(libraryWindows(), 0);
   freeUnusedLibraries();
   EXPECT_FALSE(velmoraLoaded());
-  // The toolbar is the IDE's to keep; the next run reuses it.
-  EXPECT_NE(ide_.toolbar(), nullptr);
+  EXPECT_EQ(ide_.click(0).sources, 0) << "a click on a button of the gone connection";
+  EXPECT_EQ(ide_.module->lineTexts(), kMainCode);
+
+  ASSERT_NE(ide_.toolbar(), nullptr);
+  addin_ = create();
+  ASSERT_EQ(addin_->OnConnection(ide_.vbe.get(), 0, nullptr, &custom_), S_OK);
+  EXPECT_TRUE(boxes_.seen.empty());
+  int bars = 0;
+  for (const auto& bar : ide_.world->bars->bars()) {
+    bars += bar->nameLocal == kToolbar ? 1 : 0;
+  }
+  EXPECT_EQ(bars, 1);
+  EXPECT_EQ(ide_.captions().size(), 5U) << "this run's buttons only";
+  ide_.click(0);
+  EXPECT_EQ(ide_.module->lineTexts(), kMainDeclared);
+  ASSERT_EQ(addin_->OnDisconnection(0, &custom_), S_OK);
+  EXPECT_EQ(ide_.toolbar(), nullptr);
 }
 
+// An object that is no VBE, or none, is reported, the connection succeeds all the same, and the
+// disconnection that follows fails with the IDE's description of an object missing.
 TEST_F(VelmoraDll, AnObjectThatIsNoVbeIsReportedAndTheConnectionStillSucceeds) {
-  CountingDispatch stranger;
-  EXPECT_EQ(addin_->OnConnection(&stranger, 1, nullptr, &custom_), S_OK);
-  ASSERT_EQ(boxes_.seen.size(), 1U);
-  EXPECT_EQ(boxes_.seen[0].text, L"型が一致しません。");
-  EXPECT_EQ(boxes_.seen[0].title, L"Velmora");
-  EXPECT_TRUE(FAILED(addin_->OnDisconnection(1, &custom_)));
-  EXPECT_EQ(testing::takeErrorDescription(),
-            L"オブジェクト変数または With ブロック変数が設定されていません。");
+  FakeDispatch stranger;
+  for (IDispatch* vbInst : {static_cast<IDispatch*>(&stranger), static_cast<IDispatch*>(nullptr)}) {
+    boxes_.seen.clear();
+    EXPECT_EQ(addin_->OnConnection(vbInst, 1, nullptr, &custom_), S_OK);
+    ASSERT_EQ(boxes_.seen.size(), 1U);
+    EXPECT_EQ(boxes_.seen[0].text, L"型が一致しません。");
+    EXPECT_EQ(boxes_.seen[0].title, L"Velmora");
+    EXPECT_TRUE(FAILED(addin_->OnDisconnection(1, &custom_)));
+    EXPECT_EQ(testing::takeErrorDescription(),
+              L"オブジェクト変数または With ブロック変数が設定されていません。");
+  }
+  for (const wchar_t* name : kSinkProperties) {
+    EXPECT_FALSE(property(*addin_.get(), name)) << name;
+  }
   addin_.reset();
   EXPECT_EQ(stranger.references(), 1U);
+  EXPECT_TRUE(stranger.calls.empty());
   freeUnusedLibraries();
   EXPECT_FALSE(velmoraLoaded());
 }
