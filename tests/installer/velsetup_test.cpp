@@ -1,9 +1,9 @@
 #include "fake_setup_system.hpp"
-#include "fake_setup_toolkit.hpp"
 #include "installer/add_in_list_files.hpp"
 #include "installer/register_add_in.hpp"
 #include "installer/velsetup.hpp"
 #include "installer/velsetup_form.hpp"
+#include "sim/forms/scripted_toolkit.hpp"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -13,10 +13,8 @@
 namespace velmora {
 namespace {
 
-using testing::FakeForm;
 using testing::FakeProfileFiles;
 using testing::FakeSetupPlaces;
-using testing::FakeSetupToolkit;
 using testing::kStoreCopy;
 using testing::kWindowsList;
 
@@ -104,12 +102,12 @@ TEST_P(RegisterAddInOutcome, WritesEveryListOnceAndReportsWhetherAllHoldTheEntry
     places.files.insert(kStoreCopy);
     expected.push_back({kStoreCopy, u"Add-Ins32", u"Velmora.VelmoraClass", u"3"});
   }
-  FakeSetupToolkit boxes([](FakeForm&) {});
+  sim::ScriptedToolkit boxes;
   RegisterAddIn(profile, places, boxes);
 
   EXPECT_EQ(profile.writes, expected) << "a failing list does not keep the others unwritten";
-  ASSERT_EQ(boxes.messages.size(), 1u);
-  const Message& message = boxes.messages[0];
+  ASSERT_EQ(boxes.messages().size(), 1u);
+  const Message& message = boxes.messages()[0];
   if (GetParam().registered) {
     EXPECT_EQ(message.text, u"アドイン「ベルモラ」の登録成功");
     EXPECT_EQ(message.icon, MessageIcon::None);
@@ -140,20 +138,23 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Velsetup, RegisterWritesShowsOneMessageAndThenUnloads) {
   FakeProfileFiles profile;
   FakeSetupPlaces places;
+  sim::ScriptedToolkit toolkit;
+  std::vector<std::string> journal;
+  toolkit.journalTo(&journal);
   bool unloaded = false;
-  FakeSetupToolkit toolkit([&](FakeForm& form) {
+  toolkit.whenShown("frmVelsetup", [&](sim::ScriptedForm& form) {
     form.click("OKButton");
     unloaded = form.unloaded();
   });
 
   runVelsetup(toolkit, profile, places);
 
-  EXPECT_EQ(toolkit.loaded.size(), 1u);
+  // One form; the message comes while it is still loaded.
+  EXPECT_EQ(journal, (std::vector<std::string>{"load frmVelsetup", "showModal frmVelsetup",
+                                               "message アドイン「ベルモラ」の登録成功",
+                                               "unload frmVelsetup"}));
   EXPECT_EQ(profile.writes.size(), 1u);
   EXPECT_EQ(profile.read(kWindowsList, u"Add-Ins32", u"Velmora.VelmoraClass"), u"3");
-  ASSERT_EQ(toolkit.messages.size(), 1u);
-  EXPECT_EQ(toolkit.messages[0].text, u"アドイン「ベルモラ」の登録成功");
-  EXPECT_EQ(toolkit.formLoadedAtMessage, std::vector<bool>{true});
   EXPECT_TRUE(unloaded);
 }
 
@@ -161,19 +162,16 @@ TEST(Velsetup, CancelAndTheCloseBoxEndWithoutWritingOrTelling) {
   for (const bool closeBox : {false, true}) {
     FakeProfileFiles profile;
     FakeSetupPlaces places;
+    sim::ScriptedToolkit toolkit;
     bool unloaded = false;
-    FakeSetupToolkit toolkit([&](FakeForm& form) {
-      if (closeBox) {
-        form.closeBox();
-      } else {
-        form.click("CancelButton");
-      }
+    toolkit.whenShown("frmVelsetup", [&](sim::ScriptedForm& form) {
+      closeBox ? form.pressCloseBox() : form.click("CancelButton");
       unloaded = form.unloaded();
     });
     runVelsetup(toolkit, profile, places);
     EXPECT_TRUE(unloaded) << closeBox;
     EXPECT_TRUE(profile.writes.empty()) << closeBox;
-    EXPECT_TRUE(toolkit.messages.empty()) << closeBox;
+    EXPECT_TRUE(toolkit.messages().empty()) << closeBox;
   }
 }
 
