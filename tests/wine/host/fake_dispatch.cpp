@@ -1,5 +1,6 @@
 #include "host/fake_dispatch.hpp"
 
+#include <algorithm>
 #include <memory>
 #include <oleauto.h>
 #include <olectl.h>
@@ -63,7 +64,9 @@ int FakeDispatch::namesAsked(const std::wstring& name) const {
 }
 
 HRESULT FakeDispatch::QueryInterface(REFIID iid, void** out) {
-  if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch)) {
+  if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
+      std::any_of(alsoAnswers.begin(), alsoAnswers.end(),
+                  [&](const IID& other) { return IsEqualIID(iid, other) != FALSE; })) {
     *out = static_cast<IDispatch*>(this);
     AddRef();
     return S_OK;

@@ -49,6 +49,8 @@ public:
   ULONG references() const { return references_; }
   int namesAsked(const std::wstring& name) const;
   std::vector<CallSeen> calls;
+  // Interfaces the object answers as itself besides IUnknown and IDispatch (an event interface).
+  std::vector<IID> alsoAnswers;
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
   ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }

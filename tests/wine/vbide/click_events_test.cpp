@@ -1,10 +1,10 @@
 #include "automation_client.hpp"
+#include "host/fake_dispatch.hpp"
 #include "sim/ide/memory_vbe.hpp"
 #include "sim/vbide/objects/command_bar_control_object.hpp"
 #include "sim/vbide/objects/control_click.hpp"
 #include "sim/vbide/objects/vbe_object.hpp"
 
-#include <atomic>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -22,78 +22,31 @@ using win32::ComPtr;
 
 const IID kClickEvents = {0x0002E198, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 
-// What one Click delivered.
-struct ClickSeen {
-  DISPID id = 0;
-  WORD flags = 0;
-  UINT arguments = 0;
-  VARTYPE types[3] = {};
-  std::shared_ptr<CommandBarControlModel> control;
-};
-
 // An add-in's event sink: answers the click interface (unless told not to) and records clicks.
-class Sink final : public IDispatch {
+class Sink final : public FakeDispatch {
 public:
-  explicit Sink(bool answersClickEvents = true) : answers_(answersClickEvents) {}
-  virtual ~Sink() = default;
-  Sink(const Sink&) = delete;
-  Sink& operator=(const Sink&) = delete;
+  explicit Sink(bool answersClickEvents = true) {
+    if (answersClickEvents) {
+      alsoAnswers.push_back(kClickEvents);
+    }
+    on(L"Click", 1, [this](DISPPARAMS& params, VARIANT*, EXCEPINFO* error) {
+      // The control object lives for the call only.
+      control = sim::vbide::controlModelOf(V_DISPATCH(&params.rgvarg[2]));
+      if (during) {
+        during();
+      }
+      if (FAILED(answer)) {
+        return raise(error, L"ボタンの処理に失敗しました", answer);
+      }
+      *V_BOOLREF(&params.rgvarg[1]) = VARIANT_TRUE; // handled
+      return S_OK;
+    });
+  }
 
-  std::vector<ClickSeen> seen;
   // Runs inside Invoke, before the handled flag is set.
   std::function<void()> during;
   HRESULT answer = S_OK;
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
-        (answers_ && IsEqualIID(iid, kClickEvents))) {
-      AddRef();
-      *out = static_cast<IDispatch*>(this);
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override { return --references_; }
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-    *count = 0;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-    return DISP_E_UNKNOWNNAME;
-  }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params,
-                                   VARIANT*, EXCEPINFO* error, UINT*) override {
-    ClickSeen click;
-    click.id = id;
-    click.flags = flags;
-    click.arguments = params->cArgs;
-    for (UINT i = 0; i < params->cArgs && i < 3; ++i) {
-      click.types[i] = V_VT(&params->rgvarg[i]);
-    }
-    if (params->cArgs == 3 && V_VT(&params->rgvarg[2]) == VT_DISPATCH) {
-      click.control = sim::vbide::controlModelOf(V_DISPATCH(&params->rgvarg[2]));
-    }
-    seen.push_back(click);
-    if (during) {
-      during();
-    }
-    if (FAILED(answer)) {
-      error->scode = answer;
-      error->bstrDescription = SysAllocString(L"ボタンの処理に失敗しました");
-      return DISP_E_EXCEPTION;
-    }
-    *V_BOOLREF(&params->rgvarg[1]) = VARIANT_TRUE; // handled
-    return S_OK;
-  }
-
-  ULONG references() const { return references_; }
-
-private:
-  bool answers_;
-  std::atomic<ULONG> references_{1};
+  std::shared_ptr<CommandBarControlModel> control; // the last click's
 };
 
 class ClickEvents : public ::testing::Test {
@@ -132,15 +85,14 @@ TEST_F(ClickEvents, ClickReachesTheAdvisedSinkWithTheControlAndTwoFlagsByReferen
   auto point = pointOf(button_.get());
   ASSERT_EQ(point->Advise(&sink, &cookie), S_OK);
   auto outcome = clickControl(world_->bars, model_);
-  ASSERT_EQ(sink.seen.size(), 1u);
-  const ClickSeen& click = sink.seen[0];
-  EXPECT_EQ(click.id, 1);
+  ASSERT_EQ(sink.calls.size(), 1u);
+  const CallSeen& click = sink.calls[0];
   EXPECT_EQ(click.flags, DISPATCH_METHOD);
-  EXPECT_EQ(click.arguments, 3u);
-  EXPECT_EQ(click.types[2], VT_DISPATCH);
-  EXPECT_EQ(click.types[1], VT_BOOL | VT_BYREF);
-  EXPECT_EQ(click.types[0], VT_BOOL | VT_BYREF);
-  EXPECT_EQ(click.control, model_);
+  ASSERT_EQ(click.arguments.size(), 3u);
+  EXPECT_EQ(click.arguments[0].type, VT_DISPATCH);
+  EXPECT_EQ(click.arguments[1].type, VT_BOOL | VT_BYREF);
+  EXPECT_EQ(click.arguments[2].type, VT_BOOL | VT_BYREF);
+  EXPECT_EQ(sink.control, model_);
   EXPECT_TRUE(outcome.handled);
   EXPECT_FALSE(outcome.cancelDefault);
   EXPECT_TRUE(outcome.failures.empty());
@@ -156,7 +108,7 @@ TEST_F(ClickEvents, UnadviseEndsDeliveryAndReleasesTheSink) {
   EXPECT_EQ(point->Unadvise(cookie), S_OK);
   EXPECT_EQ(sink.references(), 1u);
   clickControl(world_->bars, model_);
-  EXPECT_TRUE(sink.seen.empty());
+  EXPECT_TRUE(sink.calls.empty());
   EXPECT_EQ(point->Unadvise(cookie), CONNECT_E_NOCONNECTION);
 }
 
@@ -166,7 +118,7 @@ TEST_F(ClickEvents, ReleasingTheSourceDropsItsConnections) {
   ASSERT_EQ(pointOf(button_.get())->Advise(&sink, &cookie), S_OK);
   EXPECT_EQ(sink.references(), 1u);
   EXPECT_EQ(clickControl(world_->bars, model_).sources, 0);
-  EXPECT_TRUE(sink.seen.empty());
+  EXPECT_TRUE(sink.calls.empty());
 }
 
 TEST_F(ClickEvents, RefusesWhatIsNotTheButtonsEventInterface) {
@@ -205,7 +157,7 @@ TEST_F(ClickEvents, AFailingSinkIsReportedAndTheOthersStillHearTheClick) {
   auto outcome = clickControl(world_->bars, model_);
   ASSERT_EQ(outcome.failures.size(), 1u);
   EXPECT_EQ(outcome.failures[0], u"ボタンの処理に失敗しました");
-  EXPECT_EQ(second.seen.size(), 1u);
+  EXPECT_EQ(second.calls.size(), 1u);
   point->Unadvise(cookies[0]);
   point->Unadvise(cookies[1]);
 }
@@ -224,13 +176,13 @@ TEST_F(ClickEvents, AHandlerMayDisconnectAndDeleteTheButtonWhileTheClickRuns) {
     point.reset();
   };
   auto outcome = clickControl(world_->bars, model_);
-  EXPECT_EQ(first.seen.size(), 1u);
-  EXPECT_TRUE(second.seen.empty());
+  EXPECT_EQ(first.calls.size(), 1u);
+  EXPECT_TRUE(second.calls.empty());
   EXPECT_EQ(first.references(), 1u);
   EXPECT_EQ(second.references(), 1u);
   // A deleted button is clicked no more.
   clickControl(world_->bars, model_);
-  EXPECT_EQ(first.seen.size(), 1u);
+  EXPECT_EQ(first.calls.size(), 1u);
 }
 
 } // namespace

@@ -15,3 +15,5 @@ target_link_options(ProbeAddin PRIVATE -Wl,--enable-stdcall-fixup)
 target_link_libraries(ProbeAddin PRIVATE user32 ole32 oleaut32 uuid)
 add_dependencies(${target} ProbeAddin)
 target_compile_definitions(${target} PRIVATE VELMORA_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+# Hand-written event sinks, as the host program's tests make them.
+target_sources(${target} PRIVATE ${CMAKE_CURRENT_LIST_DIR}/../host/fake_dispatch.cpp)
