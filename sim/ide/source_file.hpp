@@ -1,5 +1,6 @@
 #pragma once
 
+#include "host/vb_component.hpp"
 #include "sim/ide/ansi_code_page.hpp"
 #include "sim/ide/source_codec.hpp"
 
@@ -20,13 +21,13 @@ struct HiddenLine {
 };
 
 // Component kinds of the files the loader reads, as the IDE numbers them.
-inline constexpr std::int32_t kStdModuleKind = 1;
-inline constexpr std::int32_t kClassModuleKind = 2;
-inline constexpr std::int32_t kFormKind = 5;
-inline constexpr std::int32_t kMdiFormKind = 6;
-inline constexpr std::int32_t kPropertyPageKind = 7;
-inline constexpr std::int32_t kUserControlKind = 8;
-inline constexpr std::int32_t kUserDocumentKind = 9;
+inline constexpr auto kStdModuleKind = static_cast<std::int32_t>(ComponentType::StdModule);
+inline constexpr auto kClassModuleKind = static_cast<std::int32_t>(ComponentType::ClassModule);
+inline constexpr auto kFormKind = static_cast<std::int32_t>(ComponentType::Form);
+inline constexpr auto kMdiFormKind = static_cast<std::int32_t>(ComponentType::MdiForm);
+inline constexpr auto kPropertyPageKind = static_cast<std::int32_t>(ComponentType::PropertyPage);
+inline constexpr auto kUserControlKind = static_cast<std::int32_t>(ComponentType::UserControl);
+inline constexpr auto kUserDocumentKind = static_cast<std::int32_t>(ComponentType::UserDocument);
 
 // A module's source file (.bas, .cls, .frm, .ctl, .pag, .dob), split into what the code window
 // shows and what it does not.

@@ -9,7 +9,17 @@
 namespace velmora {
 
 // Component kinds as the IDE numbers them (others exist).
-enum class ComponentType : std::int32_t { StdModule = 1, ClassModule = 2, Form = 5 };
+// The IDE's component kinds (VBComponent.Type); the add-in itself tells only standard modules
+// apart, the others are the kinds of the source files a project holds.
+enum class ComponentType : std::int32_t {
+  StdModule = 1,
+  ClassModule = 2,
+  Form = 5,
+  MdiForm = 6,
+  PropertyPage = 7,
+  UserControl = 8,
+  UserDocument = 9,
+};
 
 class VbComponent {
 public:

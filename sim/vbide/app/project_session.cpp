@@ -1,6 +1,9 @@
 #include "sim/vbide/app/project_session.hpp"
 
 #include "services/win32_ansi_codec.hpp"
+#include "support/text.hpp"
+
+#include <windows.h>
 
 namespace velmora::sim::vbide {
 
@@ -18,7 +21,9 @@ bool continuesName(char16_t c) {
 ProjectSession::ProjectSession(std::shared_ptr<MemoryVbe> vbe) : vbe_(std::move(vbe)) {}
 
 void ProjectSession::open(const std::filesystem::path& vbp) {
-  LoadedProject loaded = loadVbp(vbp, std::make_shared<const win32::Win32AnsiCodec>());
+  // The system's ANSI code page, named by its number in the error of a file it cannot hold.
+  LoadedProject loaded = loadVbp(vbp, AnsiCodePage(std::make_shared<const win32::Win32AnsiCodec>(),
+                                                   decimal(static_cast<long long>(GetACP()))));
   vbe_->windows().clearActive();
   vbe_->setActiveProject(loaded.project);
   loaded_ = std::move(loaded);
