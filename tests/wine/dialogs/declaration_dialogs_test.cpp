@@ -1,7 +1,6 @@
 #include "engine/bas_select_dialog.hpp"
 #include "engine/comment_dialog.hpp"
 #include "engine/kata_dialog.hpp"
-#include "forms/form_fonts.hpp"
 #include "forms/win32_forms_toolkit.hpp"
 #include "list_contents.hpp"
 #include "modal_session.hpp"
@@ -228,28 +227,6 @@ TEST_F(CommentDialogTest, EnterAndOkTakeTheTrimmedCommentTheOtherWaysOutGiveNone
     EXPECT_EQ(focused, dialog.edit) << "the comment box is first in the keyboard order";
     EXPECT_EQ(state.CommentText, c.expected) << ::testing::PrintToString(std::wstring(c.typed));
   }
-}
-
-TEST_F(CommentDialogTest, TheCommentBoxShowsTheGothicFaceOrTheFallback) {
-  LOGFONTW font{};
-  show({
-      [&] {
-        auto shown = win32::fromInteger<HFONT>(SendMessageW(dialog.edit, WM_GETFONT, 0, 0));
-        ASSERT_NE(shown, nullptr);
-        GetObjectW(shown, sizeof font, &font);
-      },
-      [&] { clickButton(dialog.cancel); },
-  });
-  if (win32::fontFaceInstalled(L"ＭＳ ゴシック")) {
-    EXPECT_STREQ(font.lfFaceName, L"ＭＳ ゴシック");
-  } else {
-    LOGFONTW gui{};
-    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof gui, &gui);
-    EXPECT_STREQ(font.lfFaceName, gui.lfFaceName) << "a missing face falls back";
-  }
-  HDC screen = GetDC(nullptr);
-  EXPECT_EQ(font.lfHeight, -MulDiv(9, GetDeviceCaps(screen, LOGPIXELSY), 72)) << "9 points";
-  ReleaseDC(nullptr, screen);
 }
 
 TEST_F(CommentDialogTest, TheInputMethodIsOpenOnlyWhenTheOptionAsksForIt) {

@@ -26,10 +26,6 @@ FormSpec controlsSpec() {
   keys.comboStyle = ComboStyle::DropDownList;
   keys.index = 0;
   form.controls.push_back(keys);
-  ControlSpec types = controlSpec(ControlKind::ComboBox, "Combo1", u"", {120, 1300, 1500, 1800}, 5);
-  types.comboStyle = ComboStyle::SimpleCombo;
-  types.items = {u"String", u"Integer", u"Long"};
-  form.controls.push_back(types);
   ControlSpec list = controlSpec(ControlKind::ListBox, "List1", u"", {1800, 900, 1300, 900}, 6);
   list.items = {u"Module1", u"Module2"};
   form.controls.push_back(list);
@@ -97,38 +93,6 @@ TEST_F(Controls, ADropDownListKeepsItemDataAndTakesOnlyItsOwnTexts) {
   EXPECT_EQ(keys.listIndex(), -1);
   keys.clear();
   EXPECT_EQ(keys.count(), 0);
-}
-
-TEST_F(Controls, ASimpleComboTakesTypedTextAndReportsDoubleClicksOnItsList) {
-  ComboBox& types = form->comboBox("Combo1");
-  std::vector<std::u16string> doubleClicked;
-  types.onDoubleClick([&] {
-    doubleClicked.push_back(types.listIndex() >= 0 ? types.itemText(types.listIndex()) : u"-");
-  });
-  COMBOBOXINFO parts{};
-  parts.cbSize = sizeof parts;
-  ASSERT_TRUE(GetComboBoxInfo(windowOf(types), &parts));
-  EXPECT_NE(GetWindowLongW(parts.hwndList, GWL_STYLE) & WS_VISIBLE, 0) << "always shown";
-  typeText(parts.hwndItem, L"MyClass");
-  EXPECT_EQ(types.text(), u"MyClass");
-  types.setText(u" Long ");
-  EXPECT_EQ(types.text(), u" Long ");
-  EXPECT_EQ(types.itemText(2), u"Long");
-
-  const auto doubleClick = [&](int item) {
-    RECT row{};
-    SendMessageW(parts.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(item),
-                 reinterpret_cast<LPARAM>(&row));
-    const LPARAM at = MAKELPARAM(row.left + 2, row.top + 2);
-    SendMessageW(parts.hwndList, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageW(parts.hwndList, WM_LBUTTONUP, 0, at);
-    SendMessageW(parts.hwndList, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-    SendMessageW(parts.hwndList, WM_LBUTTONUP, 0, at);
-  };
-  UiSteps steps({[&] { doubleClick(2); }, [&] { form->hide(); }});
-  form->showModal();
-  EXPECT_EQ(doubleClicked, std::vector<std::u16string>{u"Long"});
-  EXPECT_EQ(types.text(), u"Long");
 }
 
 TEST_F(Controls, AListBoxKeepsTheOrderOfItsEntries) {

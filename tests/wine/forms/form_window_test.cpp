@@ -150,24 +150,6 @@ TEST_F(FormWindow, FontsAreTheLayoutsOrTheDefaultGuiFont) {
   }
 }
 
-TEST_F(FormWindow, TheKeyboardOrderIsTheTabIndexOrderAcrossFrames) {
-  auto form = toolkit.load(settingsLikeSpec());
-  HWND window = windowOf(*form);
-  const std::vector<HWND> expected = {
-      windowOf(form->textBox("txtSettouChar")), windowOf(form->textBox("txtKata")),
-      windowOf(form->button("cmbCancel")),      windowOf(form->button("cmbOk")),
-      windowOf(form->checkBox("chkHot1", 0)),   windowOf(form->checkBox("chkHot1", 1))};
-  std::vector<HWND> order;
-  HWND at = GetNextDlgTabItem(window, nullptr, FALSE);
-  for (std::size_t n = 0; n < expected.size() && at != nullptr; ++n) {
-    order.push_back(at);
-    at = GetNextDlgTabItem(window, at, FALSE);
-  }
-  EXPECT_EQ(order, expected);
-  EXPECT_EQ(at, expected.front()) << "labels and frames take no part";
-  EXPECT_EQ(GetWindowLongW(windowOf(form->label("Label1")), GWL_STYLE) & WS_TABSTOP, 0);
-}
-
 TEST_F(FormWindow, ControlsAreFoundByNameIndexAndKindOnly) {
   auto form = toolkit.load(settingsLikeSpec());
   CheckBox& first = form->checkBox("chkHot1", 0);

@@ -73,24 +73,6 @@ TEST_F(ModalLoop, EnterAndEscDoNothingWithoutDefaultAndCancelButtons) {
   EXPECT_TRUE(events.empty());
 }
 
-TEST_F(ModalLoop, TabFollowsTheKeyboardOrder) {
-  auto form = dialog(true, true);
-  std::vector<HWND> focus;
-  std::vector<std::function<void()>> user;
-  for (int n = 0; n < 3; ++n) {
-    user.emplace_back([&] { focus.push_back(GetFocus()); });
-    user.emplace_back([] { pressKey(VK_TAB); });
-  }
-  user.emplace_back([&] { focus.push_back(GetFocus()); });
-  user.emplace_back([&] { form->hide(); });
-  UiSteps steps(std::move(user));
-  form->showModal();
-  EXPECT_EQ(focus, (std::vector<HWND>{windowOf(form->textBox("txtValue")),
-                                      windowOf(form->button("OKButton")),
-                                      windowOf(form->button("CancelButton")),
-                                      windowOf(form->textBox("txtValue"))}));
-}
-
 TEST_F(ModalLoop, UnloadRunsQueryUnloadWhileTheWindowExistsThenEndsTheShowing) {
   auto form = dialog(false, false);
   HWND window = windowOf(*form);
