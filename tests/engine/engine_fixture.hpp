@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/message_texts.hpp"
 #include "engine/declare_command.hpp"
 #include "sim/forms/scripted_toolkit.hpp"
 #include "sim/ide/memory_code_module.hpp"
@@ -73,13 +74,7 @@ protected:
     }
     return 0;
   }
-  std::vector<std::u16string> messageTexts() const {
-    std::vector<std::u16string> texts;
-    for (const auto& message : forms_.messages()) {
-      texts.push_back(message.text);
-    }
-    return texts;
-  }
+  std::vector<std::u16string> messageTexts() const { return testing::messageTexts(forms_); }
 
   sim::MemoryVbe vbe_;
   std::shared_ptr<sim::MemoryCodeModule> module_; // the module under test, where a test has one

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/message_texts.hpp"
 #include "host/addin_services.hpp"
 #include "host/addin_state.hpp"
 #include "host/connection.hpp"
@@ -55,13 +56,7 @@ protected:
     }
     return captions;
   }
-  std::vector<std::u16string> messageTexts() const {
-    std::vector<std::u16string> texts;
-    for (const auto& message : toolkit.messages()) {
-      texts.push_back(message.text);
-    }
-    return texts;
-  }
+  std::vector<std::u16string> messageTexts() const { return testing::messageTexts(toolkit); }
   // Nothing of the add-in is left in the system: no atom, hotkey or replaced window procedure.
   void expectNothingLeft() const {
     EXPECT_EQ(desktop.atoms().size(), 0U);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/message_texts.hpp"
 #include "host/addin_services.hpp"
 #include "host/addin_state.hpp"
 #include "hotkey/recording_hotkey_service.hpp"
@@ -69,14 +70,7 @@ protected:
 
   void writeIni(const std::string& text) const { dir.write("Velmora.ini", text); }
   std::string ini() const { return dir.read("Velmora.ini"); }
-  std::vector<std::u16string> messageTexts() const {
-    std::vector<std::u16string> texts;
-    texts.reserve(toolkit.messages().size());
-    for (const Message& message : toolkit.messages()) {
-      texts.push_back(message.text);
-    }
-    return texts;
-  }
+  std::vector<std::u16string> messageTexts() const { return testing::messageTexts(toolkit); }
   void setPrefixes(std::vector<PrefixEntry> entries) {
     state.prefixes = Prefixes(std::move(entries));
   }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/temp_directory.hpp"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -13,16 +15,10 @@ namespace velmora::testing {
 class LocalAppDataFolder {
 public:
   LocalAppDataFolder() {
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    path_ =
-        std::filesystem::path(temp) / (L"velmora-local-" + std::to_wstring(GetCurrentProcessId()));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
     RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key_,
                     nullptr);
     previous_ = value();
-    set(path_.wstring());
+    set(path().wstring());
   }
   ~LocalAppDataFolder() {
     if (previous_) {
@@ -31,19 +27,17 @@ public:
       RegDeleteValueW(key_, kValue);
     }
     RegCloseKey(key_);
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
   }
   LocalAppDataFolder(const LocalAppDataFolder&) = delete;
   LocalAppDataFolder& operator=(const LocalAppDataFolder&) = delete;
 
-  const std::filesystem::path& path() const { return path_; }
+  const std::filesystem::path& path() const { return folder_.path(); }
 
   // Where the user's VirtualStore copy of a file in the Windows directory lives.
   std::filesystem::path virtualStoreCopy(const std::wstring& fileName) const {
     wchar_t windows[MAX_PATH] = {};
     GetWindowsDirectoryW(windows, MAX_PATH);
-    return path_ / L"VirtualStore" / (std::wstring(windows).substr(3)) / fileName;
+    return path() / L"VirtualStore" / (std::wstring(windows).substr(3)) / fileName;
   }
 
 private:
@@ -66,7 +60,7 @@ private:
                    static_cast<DWORD>(text.size() + 1) * static_cast<DWORD>(sizeof(wchar_t)));
   }
 
-  std::filesystem::path path_;
+  TempDirectory folder_;
   HKEY key_ = nullptr;
   std::optional<std::wstring> previous_;
 };

@@ -1,3 +1,4 @@
+#include "common/program_folder.hpp"
 #include "forms/handle_cast.hpp"
 
 #include <gtest/gtest.h>
@@ -8,12 +9,7 @@
 namespace velmora {
 namespace {
 
-std::wstring besideThisProgram(const wchar_t* fileName) {
-  std::wstring path(MAX_PATH, L'\0');
-  const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-  path.resize(length);
-  return path.substr(0, path.find_last_of(L"\\/") + 1) + fileName;
-}
+using testing::besideThisProgram;
 
 TEST(VelsetupImage, IsAWindowsProgramWithItsIconAndVersion) {
   HMODULE image = LoadLibraryExW(besideThisProgram(L"Velsetup.exe").c_str(), nullptr,
