@@ -212,9 +212,17 @@ TEST_F(FormWindow, PictureBoxesDrawTheirPictureUnscaled) {
   item.hDC = dc;
   item.rcItem = {0, 0, 20, 20};
   SendMessageW(windowOf(*form), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+  // The sixteen colours in the order of Colour16: black, maroon, green, olive, navy, purple, teal,
+  // silver, grey, red, lime, yellow, blue, fuchsia, aqua, white.
+  const COLORREF vga[16] = {
+      RGB(0, 0, 0),       RGB(128, 0, 0),   RGB(0, 128, 0),   RGB(128, 128, 0),
+      RGB(0, 0, 128),     RGB(128, 0, 128), RGB(0, 128, 128), RGB(192, 192, 192),
+      RGB(128, 128, 128), RGB(255, 0, 0),   RGB(0, 255, 0),   RGB(255, 255, 0),
+      RGB(0, 0, 255),     RGB(255, 0, 255), RGB(0, 255, 255), RGB(255, 255, 255)};
   for (int y = 0; y < 16; ++y) {
     for (int x = 0; x < 16; ++x) {
-      ASSERT_EQ(GetPixel(dc, x, y), win32::paletteColour(face.at(x, y))) << x << "," << y;
+      ASSERT_EQ(GetPixel(dc, x, y), vga[static_cast<int>(face.at(x, y))]) << x << "," << y;
+      ASSERT_EQ(win32::paletteColour(face.at(x, y)), vga[static_cast<int>(face.at(x, y))]);
     }
   }
   EXPECT_EQ(GetPixel(dc, 17, 17), GetSysColor(COLOR_BTNFACE)) << "outside the picture";
