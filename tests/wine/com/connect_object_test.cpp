@@ -2,6 +2,7 @@
 #include "com/com_test_support.hpp"
 #include "host/fake_dispatch.hpp"
 #include "setup/message_box_watcher.hpp"
+#include "vbide/automation_client.hpp"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -41,31 +42,6 @@ protected:
     return id;
   }
 
-  static HRESULT put(IDispatch& dispatch, DISPID id, WORD flags, IDispatch* value) {
-    VARIANT argument;
-    VariantInit(&argument);
-    V_VT(&argument) = VT_DISPATCH;
-    V_DISPATCH(&argument) = value;
-    DISPID named = DISPID_PROPERTYPUT;
-    DISPPARAMS params = {&argument, &named, 1, 1};
-    return dispatch.Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, nullptr, nullptr,
-                           nullptr);
-  }
-
-  // The sink a property holds (not added to).
-  static IDispatch* get(IDispatch& dispatch, DISPID id) {
-    VARIANT result;
-    VariantInit(&result);
-    DISPPARAMS none = {nullptr, nullptr, 0, 0};
-    EXPECT_EQ(dispatch.Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none,
-                              &result, nullptr, nullptr),
-              S_OK);
-    EXPECT_EQ(V_VT(&result), VT_DISPATCH);
-    IDispatch* held = V_DISPATCH(&result);
-    VariantClear(&result);
-    return held;
-  }
-
   Apartment apartment_;
   ComPtr<IUnknown> object_;
 };
@@ -86,28 +62,30 @@ TEST_F(ConnectObject, AnswersBothAddinInterfacesWithOneIdentity) {
 TEST_F(ConnectObject, SinkPropertiesHoldTheirObjectsThroughIDispatch) {
   ComPtr<IDispatch> dispatch = query<IDispatch>(IID_IDispatch);
   ASSERT_TRUE(dispatch);
-  std::vector<DISPID> ids;
-  ids.reserve(kSinkNames.size());
-  for (const std::wstring& name : kSinkNames) {
-    ids.push_back(idOf(*dispatch.get(), name));
-  }
+  // Set by reference (Set in VB) for the first ones, assigned for the last.
+  const auto set = [&](std::size_t i, IDispatch* sink) {
+    const WORD flags = i < 3 ? DISPATCH_PROPERTYPUTREF : DISPATCH_PROPERTYPUT;
+    return invoke(dispatch.get(), kSinkNames[i].c_str(), flags, {Value::object(sink)}).result;
+  };
+  // The sink a property holds.
+  const auto held = [&](std::size_t i) {
+    return get(dispatch.get(), kSinkNames[i].c_str()).dispatch();
+  };
 
   FakeDispatch sinks[5];
-  for (std::size_t i = 0; i < ids.size(); ++i) {
-    // Set by reference (Set in VB) for the first ones, assigned for the last.
-    const WORD flags = i < 3 ? DISPATCH_PROPERTYPUTREF : DISPATCH_PROPERTYPUT;
-    ASSERT_EQ(put(*dispatch.get(), ids[i], flags, &sinks[i]), S_OK) << i;
+  for (std::size_t i = 0; i < kSinkNames.size(); ++i) {
+    ASSERT_EQ(set(i, &sinks[i]), S_OK) << i;
   }
-  for (std::size_t i = 0; i < ids.size(); ++i) {
-    EXPECT_EQ(get(*dispatch.get(), ids[i]), &sinks[i]) << i;
+  for (std::size_t i = 0; i < kSinkNames.size(); ++i) {
+    EXPECT_EQ(held(i), &sinks[i]) << i;
     EXPECT_EQ(sinks[i].references(), 2U) << i;
   }
 
   // Replacing a sink releases the old one; clearing it leaves nothing.
-  ASSERT_EQ(put(*dispatch.get(), ids[0], DISPATCH_PROPERTYPUTREF, &sinks[1]), S_OK);
+  ASSERT_EQ(set(0, &sinks[1]), S_OK);
   EXPECT_EQ(sinks[0].references(), 1U);
-  ASSERT_EQ(put(*dispatch.get(), ids[0], DISPATCH_PROPERTYPUTREF, nullptr), S_OK);
-  EXPECT_EQ(get(*dispatch.get(), ids[0]), nullptr);
+  ASSERT_EQ(set(0, nullptr), S_OK);
+  EXPECT_EQ(held(0), nullptr);
 
   // The host's release of the connect object releases the sinks it holds.
   dispatch.reset();

@@ -6,6 +6,7 @@
 #include "host/fake_dispatch.hpp"
 #include "host/simulated_ide.hpp"
 #include "setup/message_box_watcher.hpp"
+#include "vbide/automation_client.hpp"
 
 #include <cwchar>
 #include <gtest/gtest.h>
@@ -56,23 +57,10 @@ int libraryWindows() {
   return count;
 }
 
-// The object a property of the connect object holds (a reference of the caller's own).
-ComPtr<IDispatch> property(IUnknown& object, const wchar_t* name) {
-  ComPtr<IDispatch> dispatch;
-  object.QueryInterface(IID_IDispatch, reinterpret_cast<void**>(dispatch.put()));
-  auto* names = const_cast<LPOLESTR>(name);
-  DISPID id = DISPID_UNKNOWN;
-  if (!dispatch || FAILED(dispatch->GetIDsOfNames(IID_NULL, &names, 1, LOCALE_USER_DEFAULT, &id))) {
-    return nullptr;
-  }
-  VARIANT result;
-  VariantInit(&result);
-  DISPPARAMS none = {nullptr, nullptr, 0, 0};
-  dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &result, nullptr,
-                   nullptr);
-  ComPtr<IDispatch> held = V_VT(&result) == VT_DISPATCH ? ComPtr(V_DISPATCH(&result)) : nullptr;
-  VariantClear(&result);
-  return held;
+// Whether a property of the connect object holds an object.
+bool holds(const ComPtr<HostExtensibility>& addin, const wchar_t* name) {
+  const ComPtr<IDispatch> dispatch = addin.as<IDispatch>(IID_IDispatch);
+  return invoke(dispatch.get(), name, DISPATCH_PROPERTYGET).value.dispatch() != nullptr;
 }
 
 class VelmoraDll : public ::testing::Test {
@@ -131,7 +119,7 @@ TEST_F(VelmoraDll, ConnectsDeclaresOnAClickDisconnectsAndUnloads) {
   EXPECT_EQ(bar->controls[0]->tooltipText, u"Dim宣言(Ctrl+Shift+D)");
   EXPECT_EQ(bar->controls[3]->tooltipText, u"標準ﾓｼﾞｭｰﾙ内Public宣言(Ctrl+Shift+B)");
   for (const wchar_t* name : kSinkProperties) {
-    EXPECT_TRUE(property(*addin_.get(), name)) << name;
+    EXPECT_TRUE(holds(addin_, name)) << name;
   }
   EXPECT_FALSE(dimHotKeyIsFree());
 
@@ -148,7 +136,7 @@ TEST_F(VelmoraDll, ConnectsDeclaresOnAClickDisconnectsAndUnloads) {
   EXPECT_EQ(ide_.world->bars->count(), 5) << "every built-in bar is still there";
   EXPECT_TRUE(dimHotKeyIsFree());
   // The event objects stay in the properties until the IDE releases the connect object.
-  EXPECT_TRUE(property(*addin_.get(), kSinkProperties[0]));
+  EXPECT_TRUE(holds(addin_, kSinkProperties[0]));
 
   // Disconnecting once more fails at its first step, with the IDE's description.
   const HRESULT again = addin_->OnDisconnection(1, &custom_);
@@ -209,7 +197,7 @@ TEST_F(VelmoraDll, AnObjectThatIsNoVbeIsReportedAndTheConnectionStillSucceeds) {
               L"オブジェクト変数または With ブロック変数が設定されていません。");
   }
   for (const wchar_t* name : kSinkProperties) {
-    EXPECT_FALSE(property(*addin_.get(), name)) << name;
+    EXPECT_FALSE(holds(addin_, name)) << name;
   }
   addin_.reset();
   EXPECT_EQ(stranger.references(), 1U);

@@ -61,7 +61,7 @@ Outcome invoke(IDispatch* object, const wchar_t* member, WORD flags,
     reversed.push_back(it->get());
   }
   DISPID put = DISPID_PROPERTYPUT;
-  const bool isPut = (flags & DISPATCH_PROPERTYPUT) != 0;
+  const bool isPut = (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) != 0;
   DISPPARAMS params{reversed.data(), isPut ? &put : nullptr, static_cast<UINT>(reversed.size()),
                     isPut ? 1u : 0u};
   EXCEPINFO exception{};

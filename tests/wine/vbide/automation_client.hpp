@@ -60,7 +60,8 @@ struct Outcome {
   std::wstring description;
 };
 
-// Invokes `member` of `object` with `flags`; a put passes its one argument as DISPID_PROPERTYPUT.
+// Invokes `member` of `object` with `flags`; a put (or put by reference) passes its one argument
+// as DISPID_PROPERTYPUT.
 Outcome invoke(IDispatch* object, const wchar_t* member, WORD flags,
                std::initializer_list<Value> arguments = {});
 
