@@ -5,27 +5,6 @@ namespace {
 
 using HotKeysOfTheForm = SettingsFormTest;
 
-constexpr char16_t kReRegistrationFailed[] = u"ホットキーの設定に失敗しました。";
-
-TEST_F(HotKeysOfTheForm, APressRunsTheDeclarationOfItsSlot) {
-  SettingsForm& form = load();
-  for (const char key : {'B', 'D', 'G', 'P'}) {
-    ASSERT_TRUE(desktop.hotkeys().press(kCtrlShift, key));
-  }
-  desktop.runFor(1);
-  EXPECT_EQ(owner.declared, (std::vector<std::u16string>{u"Bas", u"Dim", u"Public", u"Private"}));
-  EXPECT_TRUE(desktop.windows().defaultProcedureMessages(form.hWnd()).empty());
-
-  // An error the command lets through is shown, titled with the add-in's name.
-  owner.failure = u"オートメーション エラーです。";
-  form.HotKeyProc(1);
-  form.HotKeyProc(5);
-  ASSERT_EQ(toolkit.messages().size(), 1U);
-  EXPECT_EQ(toolkit.messages()[0].text, u"オートメーション エラーです。");
-  EXPECT_EQ(toolkit.messages()[0].shownTitle(), u"ベルモラ");
-  EXPECT_EQ(owner.declared.size(), 5U) << "slot 5 does not exist";
-}
-
 TEST_F(HotKeysOfTheForm, DeactivationReleasesAllAndActivationRegistersAgainFromTheFile) {
   SettingsForm& form = load();
   ide.activate(false);
@@ -93,42 +72,6 @@ TEST_F(HotKeysOfTheForm, AfterAnOkTheFileRefusedTheActivationsKeepTheNewHotKeys)
   desktop.runFor(10);
   EXPECT_EQ(holder(kCtrlShift, 'D'), form.hWnd());
   EXPECT_EQ(owner.tipUpdates, 3);
-}
-
-TEST_F(HotKeysOfTheForm, ACombinationHeldElsewhereIsTriedElevenTimesWithoutBlocking) {
-  SettingsForm& form = load();
-  ide.activate(false);
-  ASSERT_TRUE(other.hotkeys().registerHotKey(otherWindow, 1, kCtrlShift, 'D'));
-  hotkeys.clear();
-  ide.pump().clearRecord();
-
-  ide.activate(true);
-  desktop.runFor(10);
-  EXPECT_EQ(hotkeys.attemptsFor(kCtrlShift, 'D'), 1U);
-  EXPECT_EQ(holder(kCtrlShift, 'P'), form.hWnd()) << "the other slots do not wait";
-  EXPECT_EQ(holder(kCtrlShift, 'G'), form.hWnd());
-  EXPECT_EQ(holder(kCtrlShift, 'B'), form.hWnd());
-
-  desktop.runFor(6000);
-  EXPECT_EQ(hotkeys.attemptsFor(kCtrlShift, 'D'), 11U);
-  EXPECT_EQ(hotkeys.attemptsFor(kCtrlShift, 'P'), 1U);
-  ASSERT_EQ(toolkit.messages().size(), 1U);
-  EXPECT_EQ(toolkit.messages()[0].text, kReRegistrationFailed);
-  EXPECT_EQ(toolkit.messages()[0].shownTitle(), u"Velmora");
-  EXPECT_LE(ide.pump().longestBlock(), 10U);
-  EXPECT_TRUE(ide.pump().sleeps().empty());
-  // The refused slot keeps its atom, and the next deactivation deletes it.
-  EXPECT_EQ(desktop.atoms().size(), 4U);
-  ide.activate(false);
-  EXPECT_EQ(desktop.atoms().size(), 0U);
-
-  // The next activation tries again, and the combination has become free meanwhile.
-  ASSERT_TRUE(other.hotkeys().unregisterHotKey(otherWindow, 1));
-  ide.activate(true);
-  desktop.runFor(10);
-  EXPECT_EQ(holder(kCtrlShift, 'D'), form.hWnd());
-  desktop.runFor(6000);
-  EXPECT_EQ(toolkit.messages().size(), 1U);
 }
 
 TEST_F(HotKeysOfTheForm, RetriesStopWhenTheIdeIsLeftAndSucceedOnceTheKeyIsFree) {
@@ -203,28 +146,23 @@ TEST_F(HotKeysOfTheForm, HotDispSetShowsTheHotKeysAndEmptiesTheEntryBoxes) {
   EXPECT_EQ(window().textBox("txtKata").text(), u"");
 }
 
+// A registration is due when the form goes; dropping the state unloads it too.
 TEST_F(HotKeysOfTheForm, UnloadLeavesNoAtomHotKeyOrHook) {
-  SettingsForm& form = load();
-  ide.activate(false);
-  ide.activate(true); // a registration is due
-  form.unload();
-  EXPECT_TRUE(form.unloaded());
-  EXPECT_EQ(desktop.hotkeys().count(), 0U);
-  EXPECT_EQ(desktop.atoms().size(), 0U);
-  EXPECT_TRUE(desktop.windows().hooksLeft().empty());
-  EXPECT_EQ(state.hook.PrevWndProc, 0U);
-  EXPECT_EQ(state.hook.HookedForm, nullptr);
-  desktop.runFor(1000);
-  EXPECT_EQ(desktop.hotkeys().count(), 0U);
-  state.frmVelmora.reset();
-
-  // Loaded again, the form holds everything again; dropping the state unloads it.
-  load();
-  EXPECT_EQ(desktop.hotkeys().count(), 4U);
-  state.frmVelmora.reset();
-  EXPECT_EQ(desktop.hotkeys().count(), 0U);
-  EXPECT_EQ(desktop.atoms().size(), 0U);
-  EXPECT_TRUE(desktop.windows().hooksLeft().empty());
+  for (int round = 0; round < 2; ++round) {
+    SettingsForm& form = load();
+    ide.activate(false);
+    ide.activate(true);
+    if (round == 0) {
+      form.unload();
+      EXPECT_EQ(state.hook.HookedForm, nullptr);
+    }
+    state.frmVelmora.reset();
+    desktop.runFor(1000);
+    EXPECT_EQ(desktop.hotkeys().count(), 0U) << round;
+    EXPECT_EQ(desktop.atoms().size(), 0U) << round;
+    EXPECT_TRUE(desktop.windows().hooksLeft().empty()) << round;
+    EXPECT_EQ(state.hook.PrevWndProc, 0U) << round;
+  }
 }
 
 } // namespace
