@@ -1,26 +1,16 @@
 #include "settings/prefix_table.hpp"
-#include "settings/settings_file.hpp"
-#include "sim/codec/iconv_ansi_codec.hpp"
-#include "sim/system/sim_file_store.hpp"
-#include "temp_dir.hpp"
-
-#include <gtest/gtest.h>
-#include <string>
+#include "settings_file_fixture.hpp"
 
 namespace velmora {
 namespace {
 
-class PrefixTableTest : public ::testing::Test {
+class PrefixTableTest : public testing::SettingsFileFixture {
 protected:
   void load(const std::string& body) {
-    dir.write("Velmora.ini", "[Velmora]\r\n" + body);
+    write(body);
     LoadPrefixTable(file, prefixes);
   }
 
-  testing::TempDir dir;
-  sim::IconvAnsiCodec codec;
-  sim::SimFileStore files;
-  SettingsFile file{dir.directory(), codec, files};
   Prefixes prefixes;
 };
 

@@ -23,58 +23,33 @@ protected:
   mutable sim::SimFileStore files;
 };
 
-TEST_F(ProfileWrite, CreatesFileSectionAndKeysWithCrLf) {
-  ProfileFile profile = file();
-  EXPECT_TRUE(profile.writeString(u"Velmora", u"HotKeyFlg1", u"6"));
-  EXPECT_TRUE(profile.writeString(u"Velmora", u"Key1", u"68"));
-  EXPECT_TRUE(profile.writeString(u"Other", u"a", u"b"));
-  EXPECT_EQ(dir.read("w.ini"), "[Velmora]\r\nHotKeyFlg1=6\r\nKey1=68\r\n[Other]\r\na=b\r\n");
-}
+// A missing file is created; a value is replaced, a key line without "=" given one, a new key
+// goes after its section's last line and a new section at the end, and every other byte stays.
+TEST_F(ProfileWrite, WritesEachValueWhereItBelongsAndKeepsEveryOtherByte) {
+  ProfileFile created = file("new.ini");
+  EXPECT_TRUE(created.clearSection(u"Velmora"));
+  EXPECT_FALSE(dir.exists("new.ini"));
+  EXPECT_TRUE(created.writeString(u"Velmora", u"Key1", u"68"));
+  EXPECT_TRUE(created.writeString(u"Other", u"a", u"b"));
+  EXPECT_EQ(dir.read("new.ini"), "[Velmora]\r\nKey1=68\r\n[Other]\r\na=b\r\n");
 
-TEST_F(ProfileWrite, ReplacesAValueAndKeepsEveryOtherByte) {
-  const std::string before = "; top comment\n"
-                             "[Other]\r\n"
-                             "x = 1 \r\n"
-                             "\r\n"
-                             "[Velmora]\r\n"
-                             "  Key1 = 68\r\n"
-                             "; inner\n"
-                             "Key2=80\r\n"
-                             "\r\n"
-                             "[Last]\r\n"
-                             "y=2";
+  const std::string before = "; top comment\n[Other]\r\nx = 1 \r\n\r\n[Velmora]\r\n  Key1 = 68\r\n"
+                             "; inner\nflag  \r\nk =   v  \r\n\r\n\r\n[Last]\r\ny=2";
   dir.write("w.ini", before);
   ProfileFile profile = file();
+  EXPECT_EQ(profile.getString(u"Velmora", u"flag", 255), std::nullopt);
+  EXPECT_TRUE(profile.writeString(u"Velmora", u"K", u"v"));
+  EXPECT_TRUE(profile.clearSection(u"Missing"));
+  EXPECT_EQ(dir.read("w.ini"), before) << "nothing to change";
   EXPECT_TRUE(profile.writeString(u"VELMORA", u"key1", u"70"));
-  std::string expected = before;
-  expected.replace(expected.find("  Key1 = 68"), 11, "  Key1 = 70");
-  EXPECT_EQ(dir.read("w.ini"), expected);
-}
-
-TEST_F(ProfileWrite, AddsKeysAfterTheSectionsLastLineAndSectionsAtTheEnd) {
-  dir.write("w.ini", "[Velmora]\r\na=1\r\n\r\n\r\n[Next]\r\nc=3");
-  ProfileFile profile = file();
-  EXPECT_TRUE(profile.writeString(u"velmora", u"new", u"v"));
-  EXPECT_TRUE(profile.writeString(u"Added", u"k", u"日本"));
-  EXPECT_EQ(
-      dir.read("w.ini"),
-      "[Velmora]\r\na=1\r\nnew=v\r\n\r\n\r\n[Next]\r\nc=3\r\n[Added]\r\nk=\x93\xfa\x96\x7b\r\n");
-  EXPECT_EQ(profile.getString(u"added", u"K", 255), u"日本");
-}
-
-TEST_F(ProfileWrite, GivesAValueToAKeyLineWithoutEquals) {
-  dir.write("w.ini", "[S]\r\nflag  \r\n");
-  ProfileFile profile = file();
-  EXPECT_EQ(profile.getString(u"S", u"flag", 255), std::nullopt);
-  EXPECT_TRUE(profile.writeString(u"S", u"flag", u"on"));
-  EXPECT_EQ(dir.read("w.ini"), "[S]\r\nflag=on\r\n");
-}
-
-TEST_F(ProfileWrite, WritesNothingWhenTheValueIsAlreadyThere) {
-  dir.write("w.ini", "[S]\r\nk =   v  \r\n");
-  ProfileFile profile = file();
-  EXPECT_TRUE(profile.writeString(u"S", u"K", u"v"));
-  EXPECT_EQ(dir.read("w.ini"), "[S]\r\nk =   v  \r\n");
+  EXPECT_TRUE(profile.writeString(u"Velmora", u"flag", u"on"));
+  EXPECT_TRUE(profile.writeString(u"velmora", u"new", u"n"));
+  EXPECT_TRUE(profile.writeString(u"Added", u"j", u"日本"));
+  EXPECT_EQ(dir.read("w.ini"),
+            "; top comment\n[Other]\r\nx = 1 \r\n\r\n[Velmora]\r\n  Key1 = 70\r\n"
+            "; inner\nflag=on\r\nk =   v  \r\nnew=n\r\n\r\n\r\n[Last]\r\ny=2\r\n"
+            "[Added]\r\nj=\x93\xfa\x96\x7b\r\n");
+  EXPECT_EQ(profile.getString(u"added", u"J", 255), u"日本");
 }
 
 TEST_F(ProfileWrite, RefusesTextThatWouldReadBackAsOtherKeys) {
@@ -108,15 +83,6 @@ TEST_F(ProfileWrite, OnlyTheFirstSectionOfANameIsClearedAndWritten) {
   EXPECT_TRUE(profile.clearSection(u"Velmora") && profile.writeString(u"Velmora", u"d", u"6"));
   EXPECT_EQ(dir.read("w.ini"),
             "; top\r\n[Velmora]\r\nd=6\r\n\r\n[Next]\r\nc=3\r\n[velmora]\r\nd=4\r\na=9");
-}
-
-TEST_F(ProfileWrite, ClearingAMissingSectionOrFileChangesNothing) {
-  ProfileFile missing = file("none.ini");
-  EXPECT_TRUE(missing.clearSection(u"Velmora"));
-  EXPECT_FALSE(dir.exists("none.ini"));
-  dir.write("w.ini", "[Other]\r\nc=3");
-  EXPECT_TRUE(file().clearSection(u"Velmora"));
-  EXPECT_EQ(dir.read("w.ini"), "[Other]\r\nc=3");
 }
 
 TEST_F(ProfileWrite, FileWithUtf8ByteOrderMarkStaysUtf8) {
