@@ -1,6 +1,7 @@
 #include "engine/code_context.hpp"
 #include "engine/declarable_name.hpp"
 #include "engine/word_at_column.hpp"
+#include "support/utf.hpp"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -23,54 +24,46 @@ protected:
   WordDelimiters delimiters_;
 };
 
-TEST_F(WordAtColumnTest, CaretInsideANameGivesTheNameWithItsColumns) {
-  const auto found = at(u"    strName = 1", 8);
-  EXPECT_EQ(found.word, u"strName");
-  EXPECT_EQ(found.startColumn, 5);
-  EXPECT_EQ(found.length, 7);
-}
-
-TEST_F(WordAtColumnTest, TieBreaksAtTheEdgesOfAName) {
-  const std::u16string line = u"x = (strName) + y";
-  EXPECT_EQ(word(line, 13), u"strName"); // right after the name, before ")"
-  EXPECT_EQ(word(line, 6), u"strName");  // right before the name, after "("
-  EXPECT_EQ(word(u"a b", 2), u"a");      // a name ends, a delimiter follows: the left word
-  EXPECT_EQ(word(u"ab", 2), u"ab");      // inside
-  EXPECT_EQ(word(u"abc", 4), u"abc");    // end of line
-  EXPECT_EQ(word(u"abc", 1), u"abc");    // start of line
-}
-
-TEST_F(WordAtColumnTest, NoWordBetweenDelimitersOrOnEmptyLines) {
-  EXPECT_EQ(word(u"a  b", 3), u"");
-  EXPECT_EQ(word(u"a = b", 3), u"");
-  EXPECT_EQ(word(u"", 1), u"");
-  EXPECT_EQ(word(u"x = 1", 0), u"");
-  EXPECT_EQ(word(u"x = 1", -3), u"");
-  EXPECT_EQ(word(u"x", 40), u"");
-}
-
-TEST_F(WordAtColumnTest, WhichCharactersEndAWord) {
-  EXPECT_EQ(word(u"sngValue! = 1", 3), u"sngValue");
-  EXPECT_EQ(word(u"dblValue# = 1", 3), u"dblValue");
-  for (const std::u16string suffix : {u"$", u"%", u"&", u"@"}) {
-    EXPECT_EQ(word(u"name" + suffix + u" = 1", 2), u"name" + suffix);
+TEST_F(WordAtColumnTest, TheWordAroundTheCaretAndWhereItStarts) {
+  struct Case {
+    std::u16string_view line;
+    std::int32_t column;
+    std::u16string_view word;
+    std::int32_t start = 0;
+  };
+  const Case cases[] = {
+      {u"    strName = 1", 8, u"strName", 5},
+      {u"\tstrName = 1", 3, u"strName", 2},   // the tab is a delimiter
+      {u"x = (strName) + y", 13, u"strName"}, // right after the name, before ")"
+      {u"x = (strName) + y", 6, u"strName"},  // right before the name, after "("
+      {u"a b", 2, u"a"},                      // a name ends, a delimiter follows: the left word
+      {u"abc", 4, u"abc"},
+      {u"abc", 1, u"abc"},
+      {u"a  b", 3, u""},
+      {u"a = b", 3, u""},
+      {u"\t\tx", 2, u""},
+      {u"", 1, u""},
+      {u"x = 1", 0, u""},
+      {u"x = 1", -3, u""},
+      {u"x", 40, u""},
+      {u"sngValue! = 1", 3, u"sngValue"},
+      {u"dblValue# = 1", 3, u"dblValue"},
+      {u"name$ = 1", 2, u"name$"},
+      {u"name@ = 1", 2, u"name@"},
+      {u"s = \"text\"", 7, u"\"text\""},
+      {u"x = 1 'note here", 9, u"'note"},
+      {u"a.b", 1, u"a"},
+      {u"f(a,b)", 5, u"b"},
+      {u"  合計金額 = 0", 5, u"合計金額", 3},
+  };
+  for (const Case& c : cases) {
+    const WordAtColumn found = at(c.line, c.column);
+    EXPECT_EQ(found.word, c.word) << toUtf8(c.line) << " at " << c.column;
+    if (c.start != 0) {
+      EXPECT_EQ(found.startColumn, c.start) << toUtf8(c.line);
+      EXPECT_EQ(found.length, static_cast<std::int32_t>(c.word.size()));
+    }
   }
-  EXPECT_EQ(word(u"s = \"text\"", 7), u"\"text\"");
-  EXPECT_EQ(word(u"x = 1 ' note here", 8), u"'");
-  EXPECT_EQ(word(u"x = 1 'note here", 9), u"'note");
-  EXPECT_EQ(word(u"a.b", 1), u"a");
-  EXPECT_EQ(word(u"f(a,b)", 5), u"b");
-}
-
-TEST_F(WordAtColumnTest, TabIsADelimiter) {
-  const auto found = at(u"\tstrName = 1", 3);
-  EXPECT_EQ(found.word, u"strName");
-  EXPECT_EQ(found.startColumn, 2);
-  EXPECT_EQ(word(u"\t\tx", 2), u"");
-}
-
-TEST_F(WordAtColumnTest, JapaneseIdentifiersAreSingleWords) {
-  EXPECT_EQ(word(u"  合計金額 = 0", 5), u"合計金額");
 }
 
 TEST_F(WordAtColumnTest, IdeographicSpaceIsADelimiter) {
