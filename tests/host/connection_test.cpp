@@ -97,12 +97,6 @@ TEST_F(ConnectionTest, AnyErrorEndsTheConnectionWithItsDescription) {
   EXPECT_EQ(registeredHotkeys(), 0U);
 }
 
-TEST_F(ConnectionTest, AnObjectWithoutTheIdeInterfaceIsAnError) {
-  connection.OnConnection(nullptr);
-  EXPECT_EQ(toolkit.messages().size(), 1U);
-  EXPECT_TRUE(toolbars().empty());
-}
-
 // A settings file marked as UTF-8 whose type name holds overlong forms of LF and CR, which once
 // read as line breaks and wrote an "End Sub" of their own: the declaration is one line.
 TEST_F(ConnectionTest, ATypeNameFromTheFileStaysOnTheDeclarationsLine) {
@@ -237,17 +231,5 @@ TEST_F(ConnectionTest, AFailingStepOfTheDisconnectionDoesNotKeepTheHotkeys) {
     }
   }
 }
-
-TEST_F(ConnectionTest, StartupCompleteAndAddInsUpdateChangeNothing) {
-  connection.OnStartupComplete();
-  connection.OnAddInsUpdate();
-  connect();
-  connection.OnAddInsUpdate();
-  connection.OnStartupComplete();
-  EXPECT_EQ(toolbars().size(), 1U);
-  EXPECT_EQ(registeredHotkeys(), 4U);
-  EXPECT_TRUE(toolkit.messages().empty());
-}
-
 } // namespace
 } // namespace velmora
