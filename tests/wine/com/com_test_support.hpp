@@ -1,5 +1,8 @@
 #pragma once
 
+#include "com/registry_key.hpp"
+#include "common/program_folder.hpp"
+
 #include <ole2.h>
 #include <optional>
 #include <string>
@@ -44,20 +47,29 @@ struct HostExtensibility2 : HostExtensibility {
 };
 
 // Velmora.dll's Windows path, next to the test program.
-std::wstring velmoraDllPath();
-
-// Runs a program of the prefix and waits for it; its exit code.
-DWORD runProgram(const std::wstring& commandLine);
+inline std::wstring velmoraDllPath() {
+  return testing::besideThisProgram(L"Velmora.dll");
+}
 
 // Calls an HRESULT(void) export of Velmora.dll (DllRegisterServer, DllUnregisterServer).
-HRESULT callServerExport(const char* name);
+inline HRESULT callServerExport(const char* name) {
+  HMODULE dll = LoadLibraryW(velmoraDllPath().c_str());
+  if (dll == nullptr) {
+    return HRESULT_FROM_WIN32(GetLastError());
+  }
+  using Export = HRESULT(STDAPICALLTYPE*)();
+  auto function = reinterpret_cast<Export>(reinterpret_cast<void*>(GetProcAddress(dll, name)));
+  const HRESULT result = function != nullptr ? function() : E_NOTIMPL;
+  FreeLibrary(dll);
+  return result;
+}
 
 // A registry string value; nothing when the key or the value is missing.
-std::optional<std::wstring> registryString(HKEY root, const std::wstring& path,
-                                           const std::wstring& name = L"");
-bool registryKeyExists(HKEY root, const std::wstring& path);
-// Creates the key as needed and sets its default value.
-void setRegistryString(HKEY root, const std::wstring& path, const std::wstring& value);
+inline std::optional<std::wstring> registryString(HKEY root, const std::wstring& path,
+                                                  const std::wstring& name = L"") {
+  const auto key = win32::RegistryKey::open(root, path);
+  return key ? key->readString(name) : std::nullopt;
+}
 
 // COM for the calling thread, single-threaded apartment, for the scope's lifetime.
 class Apartment {

@@ -1,5 +1,6 @@
 #include "com/com_test_support.hpp"
 #include "com/import_patch.hpp"
+#include "common/program_run.hpp"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -7,6 +8,8 @@
 
 namespace velmora::test {
 namespace {
+
+using win32::registryKeyExists;
 
 const std::wstring kClassKey = std::wstring(L"CLSID\\") + kClsidText;
 const std::wstring kServerKey = kClassKey + L"\\InprocServer32";
@@ -35,7 +38,8 @@ protected:
   void TearDown() override { EXPECT_EQ(callServerExport("DllUnregisterServer"), S_OK); }
 
   static DWORD regsvr32(const std::wstring& options) {
-    return runProgram(L"regsvr32.exe /s " + options + L"\"" + velmoraDllPath() + L"\"");
+    return testing::runCommand(L"regsvr32.exe /s " + options + L"\"" + velmoraDllPath() + L"\"")
+        .exitCode;
   }
 };
 
@@ -61,40 +65,35 @@ TEST_F(Registration, Regsvr32EntersAndRemovesTheServer) {
   EXPECT_EQ(regsvr32(L"/u "), 0U);
 }
 
-TEST_F(Registration, LeavesTheIdeInterfaceEntriesAlone) {
-  // The IDE registers its add-in interface with its own type library.
-  const std::wstring ideInterface =
-      kClasses + L"Interface\\{0002E151-0000-0000-C000-000000000046}\\TypeLib";
+// The IDE registers its add-in interface with its own type library, and another class may take
+// the ProgID over: neither is the server's to change.
+TEST_F(Registration, LeavesTheIdeInterfaceAndAProgIdTakenOverAlone) {
+  const std::wstring ideInterface = kClasses + L"Interface\\{0002E151-0000-0000-C000-000000000046}";
   const std::wstring ideLibrary = L"{EF404E00-EDA6-101A-8DAF-00DD010F7EBB}";
-  setRegistryString(HKEY_LOCAL_MACHINE, ideInterface, ideLibrary);
-  ASSERT_EQ(registryString(HKEY_LOCAL_MACHINE, ideInterface), ideLibrary);
+  win32::RegistryKey::create(HKEY_LOCAL_MACHINE, ideInterface + L"\\TypeLib")
+      .setString(L"", ideLibrary);
 
   ASSERT_EQ(callServerExport("DllRegisterServer"), S_OK);
-  EXPECT_EQ(registryString(HKEY_LOCAL_MACHINE, ideInterface), ideLibrary);
+  EXPECT_EQ(registryString(HKEY_LOCAL_MACHINE, ideInterface + L"\\TypeLib"), ideLibrary);
+  const std::wstring other = L"{11111111-2222-3333-4444-555555555555}";
+  win32::RegistryKey::create(HKEY_LOCAL_MACHINE, kClasses + kProgIdKey + L"\\CLSID")
+      .setString(L"", other);
   ASSERT_EQ(callServerExport("DllUnregisterServer"), S_OK);
-  EXPECT_EQ(registryString(HKEY_LOCAL_MACHINE, ideInterface), ideLibrary);
-  RegDeleteTreeW(HKEY_LOCAL_MACHINE,
-                 (kClasses + L"Interface\\{0002E151-0000-0000-C000-000000000046}").c_str());
+  EXPECT_EQ(registryString(HKEY_LOCAL_MACHINE, ideInterface + L"\\TypeLib"), ideLibrary);
+  EXPECT_EQ(registryString(HKEY_CLASSES_ROOT, kProgIdKey + L"\\CLSID"), other);
+  EXPECT_FALSE(registryKeyExists(HKEY_CLASSES_ROOT, kClassKey));
+  win32::deleteRegistryTree(HKEY_LOCAL_MACHINE, ideInterface);
+  win32::deleteRegistryTree(HKEY_LOCAL_MACHINE, kClasses + kProgIdKey);
 }
 
 TEST_F(Registration, MachineRegistrationReplacesAStalePerUserEntry) {
-  setRegistryString(HKEY_CURRENT_USER, kClasses + kServerKey, L"C:\\Old\\Velmora.dll");
+  win32::RegistryKey::create(HKEY_CURRENT_USER, kClasses + kServerKey)
+      .setString(L"", L"C:\\Old\\Velmora.dll");
   ASSERT_TRUE(registryKeyExists(HKEY_CURRENT_USER, kClasses + kServerKey));
 
   ASSERT_EQ(callServerExport("DllRegisterServer"), S_OK);
   EXPECT_FALSE(registryKeyExists(HKEY_CURRENT_USER, kClasses + kClassKey));
   EXPECT_TRUE(registryKeyExists(HKEY_LOCAL_MACHINE, kClasses + kClassKey));
-}
-
-TEST_F(Registration, UnregistrationKeepsAProgIdThatAnotherClassTookOver) {
-  ASSERT_EQ(callServerExport("DllRegisterServer"), S_OK);
-  const std::wstring other = L"{11111111-2222-3333-4444-555555555555}";
-  setRegistryString(HKEY_LOCAL_MACHINE, kClasses + kProgIdKey + L"\\CLSID", other);
-
-  ASSERT_EQ(callServerExport("DllUnregisterServer"), S_OK);
-  EXPECT_EQ(registryString(HKEY_CLASSES_ROOT, kProgIdKey + L"\\CLSID"), other);
-  EXPECT_FALSE(registryKeyExists(HKEY_CLASSES_ROOT, kClassKey));
-  RegDeleteTreeW(HKEY_LOCAL_MACHINE, (kClasses + kProgIdKey).c_str());
 }
 
 // A user who may not write the machine's classes, as on a locked-down Windows: the server's

@@ -90,24 +90,5 @@ TEST_F(ServerLifetime, RefusesWhatItCannotMake) {
   EXPECT_EQ(canUnloadNow_(), S_OK);
 }
 
-TEST(ServerUnload, ComUnloadsTheLibraryAfterTheLastRelease) {
-  ASSERT_EQ(callServerExport("DllRegisterServer"), S_OK);
-  {
-    Apartment apartment;
-    ComPtr<IUnknown> object;
-    ASSERT_EQ(CoCreateInstance(kVelmoraClsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
-                               reinterpret_cast<void**>(object.put())),
-              S_OK);
-    CoFreeUnusedLibrariesEx(0, 0);
-    EXPECT_NE(GetModuleHandleW(L"Velmora.dll"), nullptr);
-    object.reset();
-    // The first call marks the library as unused, the second frees it.
-    CoFreeUnusedLibrariesEx(0, 0);
-    CoFreeUnusedLibrariesEx(0, 0);
-    EXPECT_EQ(GetModuleHandleW(L"Velmora.dll"), nullptr);
-  }
-  EXPECT_EQ(callServerExport("DllUnregisterServer"), S_OK);
-}
-
 } // namespace
 } // namespace velmora::test

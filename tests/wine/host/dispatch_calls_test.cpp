@@ -1,6 +1,7 @@
 #include "host/dispatch_code_module.hpp"
 #include "host/dispatch_code_pane.hpp"
 #include "host/dispatch_command_bars.hpp"
+#include "host/dispatch_vb_components.hpp"
 #include "host/dispatch_vbe.hpp"
 #include "host/fake_dispatch.hpp"
 
@@ -8,18 +9,20 @@
 #include <memory>
 
 // The adapter's calls as the host receives them: by name, with arguments of the host's types in
-// the host's order, out parameters by reference and optional arguments left out.
+// the host's order, out parameters by reference and optional arguments left out. A refused call
+// becomes a HostError carrying the host's own description.
 namespace velmora::test {
 namespace {
 
-using win32::ComPtr;
+using win32::ComError;
 using win32::DispatchContext;
-using win32::DispatchObject;
 
 constexpr WORD kGet = DISPATCH_PROPERTYGET;
 constexpr WORD kCall = DISPATCH_METHOD | DISPATCH_PROPERTYGET;
+constexpr WORD kPut = DISPATCH_PROPERTYPUT;
+constexpr WORD kRun = DISPATCH_METHOD;
 
-using Arguments = std::vector<ArgumentSeen>;
+using Calls = std::vector<CallSeen>;
 
 ArgumentSeen number(VARTYPE type, long value) {
   return {type, value, {}, nullptr};
@@ -30,10 +33,9 @@ ArgumentSeen i4(long value) {
 ArgumentSeen text(const std::wstring& value) {
   return {VT_BSTR, 0, value, nullptr};
 }
-// An optional argument left out.
-ArgumentSeen omitted() {
-  return number(VT_ERROR, DISP_E_PARAMNOTFOUND);
-}
+const ArgumentSeen kTrue = number(VT_BOOL, VARIANT_TRUE);
+const ArgumentSeen kOmitted = number(VT_ERROR, DISP_E_PARAMNOTFOUND);
+const ArgumentSeen kLongOut = number(VT_I4 | VT_BYREF, 0);
 
 TEST(DispatchCalls, CodeModuleMembersByNameWithTheirArguments) {
   FakeDispatch module;
@@ -54,8 +56,7 @@ TEST(DispatchCalls, CodeModuleMembersByNameWithTheirArguments) {
   module.returns(L"CountOfDeclarationLines", 7, longValue(2));
 
   auto context = std::make_shared<DispatchContext>();
-  win32::DispatchCodeModule code(
-      DispatchObject(ComPtr(static_cast<IDispatch*>(&module)), context, u"CodeModule"));
+  win32::DispatchCodeModule code(hosted(module, u"CodeModule", context));
   EXPECT_EQ(code.lines(5, 1), u"\tDim strName As String");
   EXPECT_EQ(code.countOfLines(), 12);
   EXPECT_EQ(code.countOfDeclarationLines(), 2);
@@ -65,24 +66,17 @@ TEST(DispatchCalls, CodeModuleMembersByNameWithTheirArguments) {
   EXPECT_EQ(code.procBodyLine(u"名前", ProcKind::Procedure), 7);
   code.insertLines(8, u"\tDim intCount As Integer ' 件数");
   code.addFromString(u"Private strName As String");
-
-  ASSERT_EQ(module.calls.size(), 7U);
-  EXPECT_EQ(module.calls[0].flags, kCall);
-  EXPECT_EQ(module.calls[0].arguments, (Arguments{i4(5), i4(1)}));
-  EXPECT_EQ(module.calls[1].flags, kGet);
-  EXPECT_TRUE(module.calls[1].arguments.empty());
-  ASSERT_EQ(module.calls[3].arguments.size(), 2U);
-  EXPECT_EQ(module.calls[3].arguments[0], i4(9));
-  EXPECT_EQ(module.calls[3].arguments[1].type, VT_I4 | VT_BYREF);
-  EXPECT_EQ(module.calls[4].arguments, (Arguments{text(L"名前"), i4(0)}));
-  EXPECT_EQ(module.calls[5].flags, DISPATCH_METHOD);
-  EXPECT_EQ(module.calls[5].arguments,
-            (Arguments{i4(8), text(L"\tDim intCount As Integer ' 件数")}));
-  EXPECT_EQ(module.calls[6].arguments, Arguments{text(L"Private strName As String")});
+  EXPECT_EQ(module.calls,
+            (Calls{{L"Lines", kCall, {i4(5), i4(1)}},
+                   {L"CountOfLines", kGet, {}},
+                   {L"CountOfDeclarationLines", kGet, {}},
+                   {L"ProcOfLine", kCall, {i4(9), kLongOut}},
+                   {L"ProcBodyLine", kCall, {text(L"名前"), i4(0)}},
+                   {L"InsertLines", kRun, {i4(8), text(L"\tDim intCount As Integer ' 件数")}},
+                   {L"AddFromString", kRun, {text(L"Private strName As String")}}}));
 
   // A second module of the kind is called by the DISPIDs already learnt.
-  win32::DispatchCodeModule again(
-      DispatchObject(ComPtr(static_cast<IDispatch*>(&module)), context, u"CodeModule"));
+  win32::DispatchCodeModule again(hosted(module, u"CodeModule", context));
   again.lines(1, 1);
   again.countOfLines();
   EXPECT_EQ(module.namesAsked(L"Lines"), 1);
@@ -95,10 +89,8 @@ TEST(DispatchCalls, AnObjectNumberingAMemberOtherwiseIsAskedAgain) {
   FakeDispatch second;
   second.returns(L"CountOfLines", 40, longValue(4));
   auto context = std::make_shared<DispatchContext>();
-  win32::DispatchCodeModule one(
-      DispatchObject(ComPtr(static_cast<IDispatch*>(&first)), context, u"CodeModule"));
-  win32::DispatchCodeModule two(
-      DispatchObject(ComPtr(static_cast<IDispatch*>(&second)), context, u"CodeModule"));
+  win32::DispatchCodeModule one(hosted(first, u"CodeModule", context));
+  win32::DispatchCodeModule two(hosted(second, u"CodeModule", context));
   EXPECT_EQ(one.countOfLines(), 3);
   EXPECT_EQ(two.countOfLines(), 4);
   EXPECT_EQ(second.namesAsked(L"CountOfLines"), 1);
@@ -113,10 +105,9 @@ TEST(DispatchCalls, SelectionGoesOutAndComesBackByReference) {
     // StartLine is the first argument, so the last in the array.
     const long values[4] = {14, 10, 12, 5}; // EndColumn, EndLine, StartColumn, StartLine
     for (UINT i = 0; i < 4; ++i) {
-      if (V_VT(&params.rgvarg[i]) != (VT_I4 | VT_BYREF)) {
-        return DISP_E_TYPEMISMATCH;
+      if (V_VT(&params.rgvarg[i]) == (VT_I4 | VT_BYREF)) {
+        *V_I4REF(&params.rgvarg[i]) = values[i];
       }
-      *V_I4REF(&params.rgvarg[i]) = values[i];
     }
     return S_OK;
   });
@@ -125,14 +116,12 @@ TEST(DispatchCalls, SelectionGoesOutAndComesBackByReference) {
   module.returns(L"CountOfLines", 1, longValue(1));
   pane.returns(L"CodeModule", 3, objectValue(&module));
 
-  win32::DispatchCodePane code(
-      DispatchObject(ComPtr(static_cast<IDispatch*>(&pane)), nullptr, u"CodePane"));
+  win32::DispatchCodePane code(hosted(pane, u"CodePane"));
   const Selection selection = code.getSelection();
   EXPECT_EQ(selection, (Selection{5, 12, 10, 14}));
   code.setSelection(Selection{3, 4, 3, 9});
-  ASSERT_EQ(pane.calls.size(), 2U);
-  EXPECT_EQ(pane.calls[1].flags, DISPATCH_METHOD);
-  EXPECT_EQ(pane.calls[1].arguments, (Arguments{i4(3), i4(4), i4(3), i4(9)}));
+  EXPECT_EQ(pane.calls, (Calls{{L"GetSelection", kRun, {kLongOut, kLongOut, kLongOut, kLongOut}},
+                               {L"SetSelection", kRun, {i4(3), i4(4), i4(3), i4(9)}}}));
   EXPECT_EQ(code.codeModule()->countOfLines(), 1);
 }
 
@@ -162,11 +151,10 @@ TEST(DispatchCalls, CommandBarsAreAddedAndFilledWithTheHostsArgumentTypes) {
   bars.returns(L"Item", 0, objectValue(&bar));
   bars.returns(L"Add", 2, objectValue(&bar));
 
-  win32::DispatchCommandBars commandBars(
-      DispatchObject(ComPtr(static_cast<IDispatch*>(&bars)), nullptr, u"CommandBars"));
+  win32::DispatchCommandBars commandBars(hosted(bars, u"CommandBars"));
   EXPECT_EQ(commandBars.count(), 3);
   EXPECT_EQ(commandBars.item(2)->nameLocal(), u"ベルモラ");
-  auto named = commandBars.item(u"ベルモラ");
+  commandBars.item(u"ベルモラ");
   auto added = commandBars.add(u"ベルモラ", kBarPositionTop);
   added->setVisible(true);
   auto controlList = added->controls();
@@ -181,33 +169,25 @@ TEST(DispatchCalls, CommandBarsAreAddedAndFilledWithTheHostsArgumentTypes) {
   EXPECT_EQ(controlList->item(1)->caption(), u"Dim宣言");
   added->deleteBar();
 
-  ASSERT_EQ(bars.calls.size(), 4U);
-  // A position goes as a 16-bit integer, a name as a string.
-  EXPECT_EQ(bars.calls[1].arguments, Arguments{number(VT_I2, 2)});
-  EXPECT_EQ(bars.calls[2].arguments, Arguments{text(L"ベルモラ")});
-  EXPECT_EQ(bars.calls[3].arguments, (Arguments{text(L"ベルモラ"), i4(1), omitted(), omitted()}));
-
-  const CallSeen& visible = bar.calls.at(1);
-  EXPECT_EQ(visible.flags, DISPATCH_PROPERTYPUT);
-  EXPECT_TRUE(visible.namedPut);
-  EXPECT_EQ(visible.arguments, Arguments{number(VT_BOOL, VARIANT_TRUE)});
-  EXPECT_EQ(bar.calls.back().member, L"Delete");
-  EXPECT_EQ(bar.calls.back().flags, DISPATCH_METHOD);
-  EXPECT_TRUE(bar.calls.back().arguments.empty());
-  EXPECT_EQ(controls.calls.at(1).arguments,
-            (Arguments{i4(1), omitted(), omitted(), omitted(), omitted()}));
-
-  ASSERT_EQ(control.calls.size(), 7U);
-  EXPECT_TRUE(control.calls[0].namedPut);
-  EXPECT_EQ(control.calls[0].arguments, Arguments{text(L"設定")});
-  EXPECT_EQ(control.calls[1].flags, kGet);
-  EXPECT_EQ(control.calls[2].arguments, Arguments{number(VT_BOOL, VARIANT_TRUE)});
-  EXPECT_EQ(control.calls[3].arguments, Arguments{text(L"Dim宣言(Ctrl+Shift+D)")});
-  EXPECT_EQ(control.calls[4].member, L"PasteFace");
-  EXPECT_EQ(control.calls[4].flags, DISPATCH_METHOD);
-  EXPECT_TRUE(control.calls[4].arguments.empty());
-  EXPECT_EQ(control.calls[5].member, L"Delete");
-  EXPECT_EQ(control.calls[5].arguments, Arguments{omitted()});
+  // A position goes as a 16-bit integer, a name as a string; a put names its argument.
+  EXPECT_EQ(bars.calls, (Calls{{L"Count", kGet, {}},
+                               {L"Item", kCall, {number(VT_I2, 2)}},
+                               {L"Item", kCall, {text(L"ベルモラ")}},
+                               {L"Add", kCall, {text(L"ベルモラ"), i4(1), kOmitted, kOmitted}}}));
+  EXPECT_EQ(bar.calls, (Calls{{L"NameLocal", kGet, {}},
+                              {L"Visible", kPut, {kTrue}, true},
+                              {L"Controls", kGet, {}},
+                              {L"Delete", kRun, {}}}));
+  EXPECT_EQ(controls.calls, (Calls{{L"Count", kGet, {}},
+                                   {L"Add", kCall, {i4(1), kOmitted, kOmitted, kOmitted, kOmitted}},
+                                   {L"Item", kCall, {i4(1)}}}));
+  EXPECT_EQ(control.calls, (Calls{{L"Caption", kPut, {text(L"設定")}, true},
+                                  {L"Caption", kGet, {}},
+                                  {L"BeginGroup", kPut, {kTrue}, true},
+                                  {L"TooltipText", kPut, {text(L"Dim宣言(Ctrl+Shift+D)")}, true},
+                                  {L"PasteFace", kRun, {}},
+                                  {L"Delete", kRun, {kOmitted}},
+                                  {L"Caption", kGet, {}}}));
 }
 
 TEST(DispatchCalls, VbeServesOnlyAnObjectThatKnowsItsMembers) {
@@ -218,13 +198,9 @@ TEST(DispatchCalls, VbeServesOnlyAnObjectThatKnowsItsMembers) {
   EXPECT_EQ(win32::DispatchVbe::resolve(&stranger, context), nullptr);
 
   FakeDispatch ide;
-  VARIANT nothing;
-  VariantInit(&nothing);
-  V_VT(&nothing) = VT_DISPATCH;
-  V_DISPATCH(&nothing) = nullptr;
-  ide.returns(L"ActiveCodePane", 0xCE, nothing);
+  ide.returns(L"ActiveCodePane", 0xCE, objectValue(nullptr));
   ide.on(L"ActiveVBProject", 0xC9); // answers Empty
-  ide.returns(L"CommandBars", 0x6C, nothing);
+  ide.returns(L"CommandBars", 0x6C, objectValue(nullptr));
   ide.on(L"Events", 0x6F);
   auto vbe = win32::DispatchVbe::resolve(&ide, context);
   ASSERT_NE(vbe, nullptr);
@@ -244,6 +220,107 @@ TEST(DispatchCalls, VbeServesOnlyAnObjectThatKnowsItsMembers) {
   const ULONG held = ide.references();
   vbe.reset();
   EXPECT_EQ(ide.references(), held - 1);
+}
+
+win32::DispatchCodeModule moduleOf(FakeDispatch& fake) {
+  return win32::DispatchCodeModule(hosted(fake, u"CodeModule"));
+}
+
+// The failure of `call`, which must fail.
+template <typename Call> ComError failureOf(Call call) {
+  try {
+    call();
+  } catch (const ComError& error) {
+    return error;
+  }
+  ADD_FAILURE() << "the call succeeded";
+  return ComError(S_OK, u"");
+}
+
+HRESULT STDAPICALLTYPE fillLater(EXCEPINFO* error) {
+  error->bstrDescription = SysAllocString(L"後から入る説明");
+  error->scode = E_ACCESSDENIED;
+  return S_OK;
+}
+
+TEST(HostErrors, ExceptionsRaisedThroughInvokeKeepTheirDescription) {
+  FakeDispatch module;
+  module.on(L"Lines", 1, [](DISPPARAMS&, VARIANT*, EXCEPINFO* error) {
+    return raise(error, L"引数が無効です。", E_INVALIDARG);
+  });
+  module.on(L"CountOfLines", 2, [](DISPPARAMS&, VARIANT*, EXCEPINFO* error) {
+    *error = EXCEPINFO{};
+    error->pfnDeferredFillIn = &fillLater;
+    return DISP_E_EXCEPTION;
+  });
+  module.on(L"InsertLines", 3, [](DISPPARAMS&, VARIANT*, EXCEPINFO* error) {
+    // A Basic error number without text: its HRESULT, described by the system.
+    *error = EXCEPINFO{};
+    error->wCode = 5;
+    return DISP_E_EXCEPTION;
+  });
+  auto code = moduleOf(module);
+
+  const ComError raised = failureOf([&] { code.lines(0, 1); });
+  EXPECT_EQ(raised.description(), u"引数が無効です。");
+  EXPECT_EQ(raised.result(), E_INVALIDARG);
+  const ComError deferred = failureOf([&] { code.countOfLines(); });
+  EXPECT_EQ(deferred.description(), u"後から入る説明");
+  EXPECT_EQ(deferred.result(), E_ACCESSDENIED);
+  const ComError numbered = failureOf([&] { code.insertLines(1, u"x"); });
+  EXPECT_EQ(numbered.result(), static_cast<HRESULT>(0x800A0005));
+  EXPECT_FALSE(numbered.description().empty());
+}
+
+TEST(HostErrors, OtherFailuresAreDescribedByErrorInfoOrTheSystem) {
+  FakeDispatch module;
+  module.on(L"Lines", 1, [](DISPPARAMS&, VARIANT*, EXCEPINFO*) {
+    leaveErrorInfo(L"行番号が範囲外です。");
+    return E_FAIL;
+  });
+  module.on(L"CountOfLines", 2, [](DISPPARAMS&, VARIANT*, EXCEPINFO*) { return E_OUTOFMEMORY; });
+  module.returns(L"CountOfDeclarationLines", 3, textValue(L"many"));
+  auto code = moduleOf(module);
+
+  EXPECT_EQ(failureOf([&] { code.lines(99, 1); }).description(), u"行番号が範囲外です。");
+  // Error information left over from an earlier failure does not describe a later one.
+  leaveErrorInfo(L"古い説明");
+  const ComError bare = failureOf([&] { code.countOfLines(); });
+  EXPECT_EQ(bare.result(), E_OUTOFMEMORY);
+  EXPECT_NE(bare.description(), u"古い説明");
+  EXPECT_FALSE(bare.description().empty());
+  // A result of the wrong type is a type mismatch, not a number made up.
+  EXPECT_EQ(failureOf([&] { code.countOfDeclarationLines(); }).result(), DISP_E_TYPEMISMATCH);
+  // A member the object does not know by name.
+  const ComError unknown = failureOf([&] { code.procBodyLine(u"Main", ProcKind::Procedure); });
+  EXPECT_EQ(unknown.result(), DISP_E_UNKNOWNNAME);
+  EXPECT_FALSE(unknown.description().empty());
+}
+
+TEST(HostErrors, AComponentListAnswersByPositionAsAVariant) {
+  FakeDispatch component;
+  component.returns(L"Name", 0x30, textValue(L"Module1"));
+  component.returns(L"Type", 0x33, longValue(1));
+  FakeDispatch components;
+  components.returns(L"Count", 0xA, longValue(1));
+  components.on(L"Item", 0, [&](DISPPARAMS& params, VARIANT* result, EXCEPINFO* error) {
+    if (V_VT(&params.rgvarg[0]) != VT_I4 || V_I4(&params.rgvarg[0]) != 1) {
+      return raise(error, L"インデックスが有効範囲にありません。", DISP_E_BADINDEX);
+    }
+    *result = objectValue(&component);
+    return S_OK;
+  });
+  win32::DispatchVbComponents list(hosted(components, u"VBComponents"));
+  ASSERT_EQ(list.count(), 1);
+  auto first = list.item(1);
+  EXPECT_EQ(first->name(), u"Module1");
+  EXPECT_EQ(first->type(), static_cast<std::int32_t>(ComponentType::StdModule));
+  try {
+    list.item(2);
+    FAIL() << "position 2 answered";
+  } catch (const HostError& error) {
+    EXPECT_EQ(error.description(), u"インデックスが有効範囲にありません。");
+  }
 }
 
 } // namespace

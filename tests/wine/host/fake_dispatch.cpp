@@ -1,6 +1,5 @@
 #include "host/fake_dispatch.hpp"
 
-#include <algorithm>
 #include <memory>
 #include <oleauto.h>
 #include <olectl.h>
@@ -13,27 +12,17 @@ namespace {
 ArgumentSeen seen(const VARIANT& argument) {
   ArgumentSeen result;
   result.type = V_VT(&argument);
-  switch (V_VT(&argument)) {
-  case VT_I2:
-    result.number = V_I2(&argument);
-    break;
-  case VT_I4:
-    result.number = V_I4(&argument);
-    break;
-  case VT_BOOL:
-    result.number = V_BOOL(&argument);
-    break;
-  case VT_ERROR:
-    result.number = V_ERROR(&argument);
-    break;
-  case VT_BSTR:
+  VARIANT number;
+  VariantInit(&number);
+  if (result.type == VT_BSTR) {
     result.text.assign(V_BSTR(&argument), SysStringLen(V_BSTR(&argument)));
-    break;
-  case VT_DISPATCH:
+  } else if (result.type == VT_DISPATCH) {
     result.object = V_DISPATCH(&argument);
-    break;
-  default:
-    break;
+  } else if (result.type == VT_ERROR) {
+    result.number = V_ERROR(&argument);
+  } else if ((result.type & VT_BYREF) == 0 &&
+             SUCCEEDED(VariantChangeType(&number, const_cast<VARIANT*>(&argument), 0, VT_I4))) {
+    result.number = V_I4(&number);
   }
   return result;
 }
@@ -64,25 +53,13 @@ int FakeDispatch::namesAsked(const std::wstring& name) const {
 }
 
 HRESULT FakeDispatch::QueryInterface(REFIID iid, void** out) {
-  if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
-      std::any_of(alsoAnswers.begin(), alsoAnswers.end(),
-                  [&](const IID& other) { return IsEqualIID(iid, other) != FALSE; })) {
+  if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch)) {
     *out = static_cast<IDispatch*>(this);
     AddRef();
     return S_OK;
   }
   *out = nullptr;
   return E_NOINTERFACE;
-}
-
-HRESULT FakeDispatch::GetTypeInfoCount(UINT* count) {
-  *count = 0;
-  return S_OK;
-}
-
-HRESULT FakeDispatch::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-  *info = nullptr;
-  return E_NOTIMPL;
 }
 
 HRESULT FakeDispatch::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
@@ -125,32 +102,32 @@ void FakeEventSource::refuseAdvise(HRESULT status, const std::wstring& descripti
 }
 
 HRESULT FakeEventSource::fire(IDispatch* control, VARIANT_BOOL& handled,
-                              VARIANT_BOOL& cancelDefault, EXCEPINFO* error, DWORD only) {
+                              VARIANT_BOOL& cancelDefault, EXCEPINFO* error) {
   HRESULT status = S_OK;
   const auto sinks = sinks_;
-  for (const auto& [cookie, sink] : sinks) {
-    if (only != 0 && cookie != only) {
-      continue;
-    }
-    IDispatch* dispatch = nullptr;
-    if (FAILED(sink->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch)))) {
-      return E_NOINTERFACE;
-    }
-    VARIANT arguments[3];
-    VariantInit(&arguments[0]);
-    V_VT(&arguments[0]) = VT_BOOL | VT_BYREF;
-    V_BOOLREF(&arguments[0]) = &cancelDefault;
-    VariantInit(&arguments[1]);
-    V_VT(&arguments[1]) = VT_BOOL | VT_BYREF;
-    V_BOOLREF(&arguments[1]) = &handled;
-    VariantInit(&arguments[2]);
-    V_VT(&arguments[2]) = VT_DISPATCH;
-    V_DISPATCH(&arguments[2]) = control;
-    DISPPARAMS params = {arguments, nullptr, 3, 0};
-    status = dispatch->Invoke(1, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr,
-                              error, nullptr);
-    dispatch->Release();
+  for (const auto& each : sinks) {
+    status = click(each.second, control, handled, cancelDefault, error);
   }
+  return status;
+}
+
+HRESULT FakeEventSource::click(IUnknown* sink, IDispatch* control, VARIANT_BOOL& handled,
+                               VARIANT_BOOL& cancelDefault, EXCEPINFO* error) {
+  IDispatch* dispatch = nullptr;
+  if (FAILED(sink->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch)))) {
+    return E_NOINTERFACE;
+  }
+  VARIANT arguments[3];
+  V_VT(&arguments[0]) = VT_BOOL | VT_BYREF;
+  V_BOOLREF(&arguments[0]) = &cancelDefault;
+  V_VT(&arguments[1]) = VT_BOOL | VT_BYREF;
+  V_BOOLREF(&arguments[1]) = &handled;
+  V_VT(&arguments[2]) = VT_DISPATCH;
+  V_DISPATCH(&arguments[2]) = control;
+  DISPPARAMS params = {arguments, nullptr, 3, 0};
+  const HRESULT status = dispatch->Invoke(1, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD,
+                                          &params, nullptr, error, nullptr);
+  dispatch->Release();
   return status;
 }
 
@@ -166,11 +143,6 @@ HRESULT FakeEventSource::QueryInterface(REFIID iid, void** out) {
   return S_OK;
 }
 
-HRESULT FakeEventSource::EnumConnectionPoints(IEnumConnectionPoints** out) {
-  *out = nullptr;
-  return E_NOTIMPL;
-}
-
 HRESULT FakeEventSource::FindConnectionPoint(REFIID iid, IConnectionPoint** out) {
   pointsAsked.push_back(iid);
   if (!IsEqualIID(iid, iid_)) {
@@ -178,17 +150,6 @@ HRESULT FakeEventSource::FindConnectionPoint(REFIID iid, IConnectionPoint** out)
     return CONNECT_E_NOCONNECTION;
   }
   *out = static_cast<IConnectionPoint*>(this);
-  AddRef();
-  return S_OK;
-}
-
-HRESULT FakeEventSource::GetConnectionInterface(IID* iid) {
-  *iid = iid_;
-  return S_OK;
-}
-
-HRESULT FakeEventSource::GetConnectionPointContainer(IConnectionPointContainer** out) {
-  *out = static_cast<IConnectionPointContainer*>(this);
   AddRef();
   return S_OK;
 }
@@ -216,11 +177,6 @@ HRESULT FakeEventSource::Unadvise(DWORD cookie) {
   found->second->Release();
   sinks_.erase(found);
   return S_OK;
-}
-
-HRESULT FakeEventSource::EnumConnections(IEnumConnections** out) {
-  *out = nullptr;
-  return E_NOTIMPL;
 }
 
 void leaveErrorInfo(const std::wstring& description) {

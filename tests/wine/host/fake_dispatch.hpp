@@ -1,8 +1,11 @@
 #pragma once
 
+#include "host/dispatch_object.hpp"
+
 #include <atomic>
 #include <functional>
 #include <map>
+#include <memory>
 #include <oaidl.h>
 #include <ocidl.h>
 #include <string>
@@ -27,6 +30,7 @@ struct CallSeen {
   WORD flags = 0;
   std::vector<ArgumentSeen> arguments;
   bool namedPut = false; // the one named argument is DISPID_PROPERTYPUT
+  friend bool operator==(const CallSeen&, const CallSeen&) = default;
 };
 
 // An IDispatch whose members are registered by name with a handler. A member called through
@@ -49,14 +53,15 @@ public:
   ULONG references() const { return references_; }
   int namesAsked(const std::wstring& name) const;
   std::vector<CallSeen> calls;
-  // Interfaces the object answers as itself besides IUnknown and IDispatch (an event interface).
-  std::vector<IID> alsoAnswers;
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
   ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
   ULONG STDMETHODCALLTYPE Release() override { return --references_; }
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+    *count = 0;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
                                           DISPID* ids) override;
   HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params,
@@ -84,11 +89,13 @@ public:
 
   // Makes the next Advise fail with `status`, leaving `description` as error information.
   void refuseAdvise(HRESULT status, const std::wstring& description);
-  // Clicks the button: Click(control, handled, CancelDefault) to every sink, or to the sink of
-  // `cookie` only. The two Booleans are passed by reference with the given values and read back.
+  // Clicks the button: Click(control, handled, CancelDefault) to every sink. The two Booleans
+  // are passed by reference with the given values and read back.
   HRESULT fire(IDispatch* control, VARIANT_BOOL& handled, VARIANT_BOOL& cancelDefault,
-               EXCEPINFO* error = nullptr, DWORD cookie = 0);
-  static constexpr DWORD kFirstCookie = 100;
+               EXCEPINFO* error = nullptr);
+  // The same call to one sink.
+  static HRESULT click(IUnknown* sink, IDispatch* control, VARIANT_BOOL& handled,
+                       VARIANT_BOOL& cancelDefault, EXCEPINFO* error = nullptr);
 
   IUnknown* sink() const { return sinks_.empty() ? nullptr : sinks_.begin()->second; }
   std::size_t sinkCount() const { return sinks_.size(); }
@@ -99,22 +106,32 @@ public:
   ULONG STDMETHODCALLTYPE AddRef() override { return FakeDispatch::AddRef(); }
   ULONG STDMETHODCALLTYPE Release() override { return FakeDispatch::Release(); }
 
-  HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints** out) override;
+  HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints**) override {
+    return E_NOTIMPL;
+  }
   HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid, IConnectionPoint** out) override;
 
-  HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID* iid) override;
-  HRESULT STDMETHODCALLTYPE GetConnectionPointContainer(IConnectionPointContainer** out) override;
+  HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetConnectionPointContainer(IConnectionPointContainer**) override {
+    return E_NOTIMPL;
+  }
   HRESULT STDMETHODCALLTYPE Advise(IUnknown* sink, DWORD* cookie) override;
   HRESULT STDMETHODCALLTYPE Unadvise(DWORD cookie) override;
-  HRESULT STDMETHODCALLTYPE EnumConnections(IEnumConnections** out) override;
+  HRESULT STDMETHODCALLTYPE EnumConnections(IEnumConnections**) override { return E_NOTIMPL; }
 
 private:
   IID iid_;
   std::map<DWORD, IUnknown*> sinks_;
-  DWORD nextCookie_ = kFirstCookie;
+  DWORD nextCookie_ = 100;
   HRESULT refusal_ = S_OK;
   std::wstring refusalText_;
 };
+
+// The adapter's view of `fake` as a host object of kind `type`.
+inline win32::DispatchObject hosted(FakeDispatch& fake, const char16_t* type,
+                                    std::shared_ptr<win32::DispatchContext> context = nullptr) {
+  return {win32::ComPtr<IDispatch>(static_cast<IDispatch*>(&fake)), std::move(context), type};
+}
 
 // Leaves `description` as the thread's error information.
 void leaveErrorInfo(const std::wstring& description);
