@@ -1,30 +1,25 @@
 #pragma once
 
 #include "common/temp_directory.hpp"
-#include "fixed_library_info.hpp"
-#include "forms/form_test_support.hpp"
-#include "forms/win32_forms_toolkit.hpp"
+#include "dialog_driving.hpp"
 #include "forms/window_class.hpp"
 #include "host/addin_services.hpp"
 #include "host/addin_state.hpp"
-#include "ide_window.hpp"
-#include "modal_session.hpp"
-#include "recording_owner.hpp"
 #include "services/win32_ansi_codec.hpp"
 #include "services/win32_atom_table.hpp"
 #include "services/win32_clipboard.hpp"
 #include "services/win32_event_pump.hpp"
+#include "services/win32_file_store.hpp"
 #include "services/win32_hotkey_service.hpp"
 #include "services/win32_window_procedures.hpp"
 #include "settings/settings_form.hpp"
-#include "settings_file_view.hpp"
 #include "setup/message_box_watcher.hpp"
-#include "watched_file_store.hpp"
-#include "window_search.hpp"
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <map>
 #include <string>
 #include <utility>
@@ -33,7 +28,81 @@
 
 namespace velmora::testing {
 
-inline constexpr wchar_t kSettingsCaption[] = L"ベルモラの設定";
+// The add-in library as the settings form sees it: a directory of the test's choosing.
+class FixedLibraryInfo final : public LibraryInfo {
+public:
+  explicit FixedLibraryInfo(std::u16string directory) : directory_(std::move(directory)) {}
+  std::u16string directory() const override { return directory_; }
+  Version version() const override { return {2, 10}; }
+
+private:
+  std::u16string directory_;
+};
+
+// The connection's side of the settings form: notes what the form asks of it.
+class RecordingOwner final : public SettingsFormOwner {
+public:
+  void declare(std::u16string_view kind) override { declared.emplace_back(kind); }
+  void UpdateButtonTips() override { ++tipUpdates; }
+
+  std::vector<std::u16string> declared;
+  int tipUpdates = 0;
+};
+
+// The Win32 file store, telling the test when a replacement pauses because the file is busy:
+// the moment at which another program may let go of it.
+class WatchedFileStore final : public FileStore {
+public:
+  FileContents read(const FilePath& path) const override { return real_.read(path); }
+  Outcome writeNew(const FilePath& path, std::string_view bytes) override {
+    return real_.writeNew(path, bytes);
+  }
+  Outcome replace(const FilePath& target, const FilePath& replacement) override {
+    return real_.replace(target, replacement);
+  }
+  bool overwrite(const FilePath& path, std::string_view bytes) override {
+    return real_.overwrite(path, bytes);
+  }
+  void remove(const FilePath& path) override { real_.remove(path); }
+  void pause(std::uint32_t milliseconds) override {
+    ++pauses;
+    if (onPause) {
+      onPause();
+    }
+    real_.pause(milliseconds);
+  }
+
+  std::function<void()> onPause;
+  int pauses = 0;
+
+private:
+  win32::Win32FileStore real_;
+};
+
+// A shown top-level window standing for the IDE's main window: while it lives the program stays
+// the active application when a dialog closes, as it does inside the IDE (deactivated, the
+// settings form would drop its hotkeys).
+class IdeWindow {
+public:
+  IdeWindow() {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"VelmoraDialogsTestIde";
+    RegisterClassW(&windowClass);
+    window_ = CreateWindowExW(0, windowClass.lpszClassName, L"Microsoft Visual Basic",
+                              WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, nullptr, nullptr,
+                              windowClass.hInstance, nullptr);
+    ShowWindow(window_, SW_SHOWNORMAL);
+    SetForegroundWindow(window_);
+  }
+  ~IdeWindow() { DestroyWindow(window_); }
+  IdeWindow(const IdeWindow&) = delete;
+  IdeWindow& operator=(const IdeWindow&) = delete;
+
+private:
+  HWND window_ = nullptr;
+};
 
 // The class atom of the toolkit's form windows, whose keys the pump treats as a dialog's.
 inline ATOM formClassAtom() {
@@ -46,7 +115,7 @@ inline ATOM formClassAtom() {
 // directory a fresh temporary one (so that Velmora.ini starts missing), the IDE's main window
 // shown and active. Message boxes are answered with OK and noted.
 class SettingsDialogTest : public ::testing::Test {
-protected:
+public:
   SettingsDialogTest() { state.options = Options{1, 1, 1, 1}; }
 
   SettingsForm& load() {
@@ -62,8 +131,7 @@ protected:
   HWND list() { return windowOf(form().listView("ListView1")); }
   HWND keyList(int row) { return windowOf(form().comboBox("cboKey", row)); }
 
-  // The settings button of the toolbar: HotDispSet, then the modal dialog, in which the user
-  // takes `user`'s steps.
+  // The settings button of the toolbar: HotDispSet, then the modal dialog with the user's steps.
   void openDialog(Steps user) {
     state.frmVelmora->HotDispSet();
     whileShown(std::move(user), [this] { state.frmVelmora->showModal(); });
@@ -74,15 +142,26 @@ protected:
   }
 
   std::filesystem::path iniPath() const { return dir.path() / L"Velmora.ini"; }
-  std::map<std::wstring, std::wstring> ini() const { return velmoraSection(iniPath()); }
-  std::string iniBytes() const { return fileBytes(iniPath()); }
-  void writeIni(const std::string& text) const {
-    std::ofstream(iniPath(), std::ios::binary) << text;
+  std::string iniBytes() const {
+    std::ifstream in(iniPath(), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+  // Section "Velmora" of Velmora.ini as the system's profile functions read it.
+  std::map<std::wstring, std::wstring> ini() const {
+    std::vector<wchar_t> buffer(32768);
+    const DWORD length = GetPrivateProfileSectionW(
+        L"Velmora", buffer.data(), static_cast<DWORD>(buffer.size()), iniPath().c_str());
+    std::map<std::wstring, std::wstring> section;
+    for (const wchar_t* entry = buffer.data(); entry < buffer.data() + length && *entry != L'\0';
+         entry += wcslen(entry) + 1) {
+      const std::wstring line = entry;
+      section[line.substr(0, line.find(L'='))] = line.substr(line.find(L'=') + 1);
+    }
+    return section;
   }
 
   std::vector<std::wstring> messageTexts() const {
     std::vector<std::wstring> texts;
-    texts.reserve(boxes.seen.size());
     for (const MessageBoxSeen& box : boxes.seen) {
       texts.push_back(box.text);
     }
@@ -91,7 +170,7 @@ protected:
 
   IdeWindow ide;
   TempDirectory dir;
-  FixedLibraryInfo library{dir.path().u16string(), {2, 10}};
+  FixedLibraryInfo library{dir.path().u16string()};
   win32::Win32FormsToolkit toolkit;
   win32::Win32EventPump pump{formClassAtom()};
   win32::Win32AtomTable atoms;

@@ -1,0 +1,169 @@
+#pragma once
+
+#include "forms/form_test_support.hpp"
+#include "forms/message_box_finder.hpp"
+#include "forms/ui_steps.hpp"
+
+#include <cstdint>
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
+#include <utility>
+#include <vector>
+#include <windows.h>
+// The list view's declarations need those of windows.h.
+#include <commctrl.h>
+
+// Finding the forms' windows and acting in them as the user does. Keys go through pressKey
+// (posted, so that the modal loop gives them the dialog treatment).
+namespace velmora::testing {
+
+using Steps = std::vector<std::function<void()>>;
+
+// Starts the modal showing with `show` and runs the user's steps inside it, one per tick; every
+// step must have run once the showing returns.
+inline void whileShown(Steps user, const std::function<void()>& show) {
+  UiSteps pacing(std::move(user));
+  show();
+  EXPECT_TRUE(pacing.finished()) << "the showing ended before the user was done";
+}
+
+// The class name of the forms toolkit's top-level windows.
+inline constexpr wchar_t kFormClass[] = L"VelmoraForm";
+
+inline HWND findForm(const wchar_t* caption) {
+  return FindWindowW(kFormClass, caption);
+}
+
+inline std::wstring classOf(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return name;
+}
+
+struct ChildSearch {
+  const wchar_t* className;
+  const wchar_t* text;
+  std::vector<HWND> found;
+};
+
+inline BOOL CALLBACK noteChild(HWND child, LPARAM data) {
+  auto& search = *win32::fromInteger<ChildSearch*>(data);
+  if (lstrcmpiW(classOf(child).c_str(), search.className) == 0 &&
+      (search.text == nullptr || textOf(child) == search.text)) {
+    search.found.push_back(child);
+  }
+  return TRUE;
+}
+
+// Every window below `parent` (in the system's order) of the class, with the text if one is given.
+inline std::vector<HWND> descendants(HWND parent, const wchar_t* className,
+                                     const wchar_t* text = nullptr) {
+  ChildSearch search{className, text, {}};
+  if (parent != nullptr) {
+    EnumChildWindows(parent, noteChild, reinterpret_cast<LPARAM>(&search));
+  }
+  return search.found;
+}
+
+// The one such window; null when there is none or several.
+inline HWND descendant(HWND parent, const wchar_t* className, const wchar_t* text = nullptr) {
+  const std::vector<HWND> found = descendants(parent, className, text);
+  return found.size() == 1 ? found.front() : nullptr;
+}
+
+inline HWND buttonOf(HWND form, const wchar_t* caption) {
+  return descendant(form, L"Button", caption);
+}
+
+// The focused control: the edit field of a combo box stands for its combo box.
+inline HWND focusedControl() {
+  HWND focus = GetFocus();
+  HWND parent = focus != nullptr ? GetParent(focus) : nullptr;
+  return parent != nullptr && classOf(parent) == L"ComboBox" ? parent : focus;
+}
+
+inline void clickButton(HWND button) {
+  SendMessageW(button, BM_CLICK, 0, 0);
+}
+
+// The close box: what the system sends when it is clicked.
+inline void closeWindow(HWND window) {
+  PostMessageW(window, WM_CLOSE, 0, 0);
+}
+
+// A click, or both clicks of a double-click, on an entry of a list box.
+inline void clickListItem(HWND list, int item, bool twice = false) {
+  RECT row{};
+  SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&row));
+  const LPARAM at = MAKELPARAM(row.left + 2, row.top + 2);
+  for (const UINT down : {UINT{WM_LBUTTONDOWN}, UINT{WM_LBUTTONDBLCLK}}) {
+    SendMessageW(list, down, MK_LBUTTON, at);
+    SendMessageW(list, WM_LBUTTONUP, 0, at);
+    if (!twice) {
+      return;
+    }
+  }
+}
+
+// Choosing the entry showing `text` of a drop-down list: the selection and its notification.
+inline void chooseComboItem(HWND combo, const wchar_t* text) {
+  SendMessageW(combo, CB_SETCURSEL,
+               static_cast<WPARAM>(SendMessageW(combo, CB_FINDSTRINGEXACT, WPARAM(-1),
+                                                reinterpret_cast<LPARAM>(text))),
+               0);
+  SendMessageW(GetParent(combo), WM_COMMAND,
+               MAKEWPARAM(GetDlgCtrlID(combo), static_cast<WORD>(CBN_SELCHANGE)),
+               reinterpret_cast<LPARAM>(combo));
+}
+
+inline std::vector<std::wstring> listBoxItems(HWND list) {
+  std::vector<std::wstring> items;
+  for (int item = 0; item < static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0)); ++item) {
+    std::vector<wchar_t> buffer(
+        static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, WPARAM(item), 0)) + 1);
+    SendMessageW(list, LB_GETTEXT, WPARAM(item), reinterpret_cast<LPARAM>(buffer.data()));
+    items.emplace_back(buffer.data());
+  }
+  return items;
+}
+
+struct ComboItem {
+  std::wstring text;
+  std::int32_t data = 0;
+  friend bool operator==(const ComboItem&, const ComboItem&) = default;
+};
+
+inline std::vector<ComboItem> comboItems(HWND combo) {
+  std::vector<ComboItem> items;
+  for (int item = 0; item < static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0)); ++item) {
+    std::vector<wchar_t> buffer(
+        static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, WPARAM(item), 0)) + 1);
+    SendMessageW(combo, CB_GETLBTEXT, WPARAM(item), reinterpret_cast<LPARAM>(buffer.data()));
+    items.push_back({buffer.data(), static_cast<std::int32_t>(
+                                        SendMessageW(combo, CB_GETITEMDATA, WPARAM(item), 0))});
+  }
+  return items;
+}
+
+// Each row of a report list view as its two cells.
+using Rows = std::vector<std::vector<std::wstring>>;
+
+inline Rows listViewRows(HWND view) {
+  Rows rows;
+  for (int row = 0; row < static_cast<int>(SendMessageW(view, LVM_GETITEMCOUNT, 0, 0)); ++row) {
+    rows.emplace_back();
+    for (int column = 0; column < 2; ++column) {
+      wchar_t text[256] = {};
+      LVITEMW item{};
+      item.iSubItem = column;
+      item.pszText = text;
+      item.cchTextMax = 256;
+      SendMessageW(view, LVM_GETITEMTEXTW, WPARAM(row), reinterpret_cast<LPARAM>(&item));
+      rows.back().emplace_back(text);
+    }
+  }
+  return rows;
+}
+
+} // namespace velmora::testing

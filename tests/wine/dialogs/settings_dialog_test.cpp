@@ -1,0 +1,225 @@
+#include "common/hot_key_probe.hpp"
+#include "hotkey/key_list.hpp"
+#include "settings_dialog_fixture.hpp"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+#include <windows.h>
+
+// The settings form on the real toolkit and services: its window, its keys, its hotkeys.
+namespace velmora::testing {
+namespace {
+
+using SettingsDialogLoad = SettingsDialogTest;
+using SettingsDialogPrefixes = SettingsDialogTest;
+using SettingsDialogOk = SettingsDialogTest;
+using SettingsDialogLifetime = SettingsDialogTest;
+
+constexpr UINT kDefaultKeys[] = {'D', 'P', 'G', 'B'};
+
+bool allDefaultKeysHeld() {
+  for (const UINT key : kDefaultKeys) {
+    if (registrationError(kCtrlShift, key) != kHotKeyAlreadyRegistered) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// A hotkey's message reaches the declaration through the hooked window procedure.
+std::vector<std::u16string> declaredBySlot(SettingsDialogTest& test, const char* atom, UINT key) {
+  const ATOM slot = GlobalFindAtomA(atom);
+  EXPECT_NE(slot, 0) << atom;
+  PostMessageW(test.window(), WM_HOTKEY, slot, MAKELPARAM(kCtrlShift, key));
+  test.pump.doEvents();
+  return std::move(test.owner.declared);
+}
+
+// The hidden window of the layout with the table and the key lists; the default hotkeys are
+// registered for it, and one that another program holds is reported.
+TEST_F(SettingsDialogLoad, BuildsTheHiddenWindowAndRegistersTheHotKeysReportingAHeldOne) {
+  setPrefixes({{u"str", u"String"}, {u" lng", u"Long"}});
+  std::optional<HeldHotKey> other(std::in_place, kCtrlShift, 'P');
+  ASSERT_TRUE(other->held());
+  load();
+  ASSERT_EQ(findForm(L"ベルモラの設定"), window());
+  EXPECT_FALSE(IsWindowVisible(window()));
+  EXPECT_EQ(messageTexts(), std::vector<std::wstring>{L"[PRIVATE]ｼｮｰﾄｶｯﾄｷｰの設定に失敗しました。"});
+  ASSERT_EQ(boxes.seen.size(), 1u);
+  EXPECT_EQ(boxes.seen[0].title, L"Velmora");
+  EXPECT_EQ(boxes.seen[0].buttons, std::vector<int>{IDOK});
+  other.reset();
+  for (const UINT key : {'D', 'G', 'B'}) {
+    EXPECT_EQ(registrationError(kCtrlShift, key), kHotKeyAlreadyRegistered)
+        << static_cast<char>(key);
+  }
+  EXPECT_EQ(declaredBySlot(*this, "VBSHOYKEY3", 'G'), std::vector<std::u16string>{u"Public"});
+
+  EXPECT_EQ(listViewRows(list()), (Rows{{L"str", L"String"}, {L" lng", L"Long"}}));
+  std::vector<ComboItem> keys;
+  for (const KeyListEntry& entry : KeyList()) {
+    keys.push_back({std::wstring(entry.text.begin(), entry.text.end()), entry.key});
+  }
+  const std::vector<HWND> keyLists = descendants(window(), L"ComboBox");
+  ASSERT_EQ(keyLists.size(), 4u);
+  for (HWND keyList : keyLists) {
+    EXPECT_EQ(GetWindowLongW(keyList, GWL_STYLE) & 3, CBS_DROPDOWNLIST);
+    EXPECT_EQ(comboItems(keyList), keys);
+  }
+}
+
+TEST_F(SettingsDialogLoad, TabWalksTheControlsInTheirKeyboardOrder) {
+  load();
+  std::vector<HWND> expected = {
+      prefixBox(),       typeBox(), button(L"追加 >>"), button(L"<< 削除"), button(L"上へ ↑"),
+      button(L"下へ ↓"), list(),    button(L"OK"),      button(L"ｷｬﾝｾﾙ"),   checkBox("chkNon")};
+  for (int row = 0; row < 4; ++row) {
+    for (const char* name : {"chkHot1", "chkHot2", "chkHot3", "chkHot4"}) {
+      expected.push_back(checkBox(name, row));
+    }
+    expected.push_back(keyList(row));
+  }
+  for (const char* name : {"chkTenmetsu", "chkComment", "chkImeMode"}) {
+    expected.push_back(checkBox(name));
+  }
+  expected.push_back(prefixBox()); // and round again
+  std::vector<HWND> focus;
+  Steps user(expected.size() - 1, [&] {
+    focus.push_back(focusedControl());
+    pressKey(VK_TAB); // taken before the next step runs
+  });
+  user.emplace_back([&] { focus.push_back(focusedControl()); });
+  user.emplace_back([] { pressKey(VK_ESCAPE); });
+  openDialog(std::move(user));
+  EXPECT_EQ(focus, expected);
+}
+
+TEST_F(SettingsDialogPrefixes, TypingAPrefixAndATypeThenEnterAppendsTheRow) {
+  setPrefixes({{u"int", u"Integer"}});
+  load();
+  std::vector<HWND> focus;
+  std::vector<std::wstring> boxTexts;
+  const auto typeThen = [&](const wchar_t* text, WPARAM key) {
+    return [&focus, text, key] {
+      focus.push_back(GetFocus());
+      typeText(GetFocus(), text);
+      pressKey(key);
+    };
+  };
+  openDialog({
+      typeThen(L"str", VK_TAB),
+      typeThen(L"string", VK_RETURN),
+      [&] {
+        boxTexts = {textOf(prefixBox()), textOf(typeBox())};
+      },
+      // A leading space stays; the type takes the proper case, a "." starting no word.
+      typeThen(L" obj", VK_TAB),
+      typeThen(L"ADODB.RECORDSET", VK_RETURN),
+      [] { pressKey(VK_ESCAPE); },
+  });
+  EXPECT_EQ(focus, (std::vector<HWND>{prefixBox(), typeBox(), prefixBox(), typeBox()}));
+  EXPECT_EQ(boxTexts, (std::vector<std::wstring>{L"", L""})) << "both boxes are emptied";
+  EXPECT_EQ(listViewRows(list()),
+            (Rows{{L"int", L"Integer"}, {L"str", L"String"}, {L" obj", L"Adodb.recordset"}}));
+  EXPECT_EQ(SendMessageW(list(), LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED), -1)
+      << "the new row is not selected";
+  EXPECT_TRUE(boxes.seen.empty());
+}
+
+TEST_F(SettingsDialogOk, OkWritesTheSettingsFileAndRegistersTheNewHotKeys) {
+  setPrefixes({{u"str", u"String"}});
+  load();
+  openDialog({
+      [&] {
+        typeText(GetFocus(), L"lng");
+        pressKey(VK_TAB);
+      },
+      [&] {
+        typeText(GetFocus(), L"long");
+        pressKey(VK_RETURN);
+      },
+      [&] {
+        clickButton(checkBox("chkNon"));
+        clickButton(checkBox("chkTenmetsu"));
+        // Dim: Ctrl+Shift+E. Private: Ctrl+P. Bas: Alt+Ctrl+Shift+B.
+        chooseComboItem(keyList(0), L"E");
+        clickButton(checkBox("chkHot3", 1));
+        clickButton(checkBox("chkHot1", 3));
+        clickButton(button(L"OK"));
+      },
+  });
+  EXPECT_FALSE(IsWindowVisible(window())) << "OK hides the dialog";
+  EXPECT_FALSE(state.frmVelmora->unloaded());
+  EXPECT_TRUE(boxes.seen.empty());
+  EXPECT_EQ(owner.tipUpdates, 1);
+  const std::map<std::wstring, std::wstring> expected = {
+      {L"SettouChar1", L"str"}, {L"Kata1", L"String"}, {L"SettouChar2", L"lng"},
+      {L"Kata2", L"Long"},      {L"Non", L"0"},        {L"Tenmetsu", L"0"},
+      {L"Comment", L"1"},       {L"ImeMode", L"1"},    {L"HotKeyFlg1", L"6"},
+      {L"Key1", L"69"},         {L"HotKeyFlg2", L"2"}, {L"Key2", L"80"},
+      {L"HotKeyFlg3", L"6"},    {L"Key3", L"71"},      {L"HotKeyFlg4", L"7"},
+      {L"Key4", L"66"}};
+  EXPECT_EQ(ini(), expected);
+  // The new combinations are held by the settings window, the old ones are free again.
+  for (const auto& [modifiers, key] : std::vector<std::pair<UINT, UINT>>{
+           {kCtrlShift, 'E'}, {MOD_CONTROL, 'P'}, {kCtrlShift, 'G'}, {MOD_ALT | kCtrlShift, 'B'}}) {
+    EXPECT_EQ(registrationError(modifiers, key), kHotKeyAlreadyRegistered)
+        << static_cast<char>(key);
+  }
+  for (const UINT key : {'D', 'P', 'B'}) {
+    EXPECT_EQ(registrationError(kCtrlShift, key), 0u) << static_cast<char>(key);
+  }
+}
+
+// Esc and the close box hide the dialog and write nothing; the window keeps its hotkeys and its
+// hook. Unloading then lets go of the hotkeys, their atoms and the window.
+TEST_F(SettingsDialogLifetime, EscAndTheCloseBoxHideTheDialogUnloadLetsGoOfEverything) {
+  load();
+  const std::string before = iniBytes();
+  for (const bool closeBox : {false, true}) {
+    openDialog({
+        [&] {
+          SetFocus(prefixBox());
+          typeText(GetFocus(), L"str");
+          pressKey(VK_TAB);
+        },
+        [&] {
+          typeText(GetFocus(), L"String");
+          pressKey(VK_RETURN);
+        },
+        [&] {
+          clickButton(checkBox("chkNon"));
+          clickButton(checkBox("chkHot1", 0));
+          closeBox ? closeWindow(window()) : pressKey(VK_ESCAPE);
+        },
+    });
+    EXPECT_FALSE(IsWindowVisible(window())) << closeBox;
+    EXPECT_EQ(findForm(L"ベルモラの設定"), window()) << "hidden, not unloaded";
+  }
+  EXPECT_EQ(iniBytes(), before);
+  EXPECT_EQ(state.prefixes.PrefixCount(), 0);
+  EXPECT_EQ(state.options.intNon, 1);
+  EXPECT_EQ(state.hotKeys[0].HotKeyFlg, 6);
+  EXPECT_EQ(owner.tipUpdates, 0);
+  EXPECT_TRUE(allDefaultKeysHeld());
+  EXPECT_EQ(declaredBySlot(*this, "VBSHOYKEY2", 'P'), std::vector<std::u16string>{u"Private"});
+
+  HWND form = window();
+  EXPECT_NE(GetWindowLongPtrW(form, GWLP_WNDPROC), GetClassLongPtrW(form, GCLP_WNDPROC));
+  state.frmVelmora->unload();
+  EXPECT_TRUE(state.frmVelmora->unloaded());
+  EXPECT_FALSE(IsWindow(form));
+  for (const UINT key : kDefaultKeys) {
+    EXPECT_EQ(registrationError(kCtrlShift, key), 0u) << static_cast<char>(key) << " is free";
+  }
+  for (const char* atom : {"VBSHOYKEY1", "VBSHOYKEY2", "VBSHOYKEY3", "VBSHOYKEY4"}) {
+    EXPECT_EQ(GlobalFindAtomA(atom), 0) << atom;
+  }
+  EXPECT_TRUE(boxes.seen.empty());
+}
+
+} // namespace
+} // namespace velmora::testing
