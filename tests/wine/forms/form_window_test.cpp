@@ -62,7 +62,7 @@ protected:
   win32::Win32FormsToolkit toolkit;
 };
 
-TEST_F(FormWindow, IsAHiddenOwnedTopLevelDialogOfTheLayoutsSizeCentred) {
+TEST_F(FormWindow, IsAHiddenOwnedTopLevelDialogOfTheLayoutsSizeCentredUnlessOnTheTaskBar) {
   auto form = toolkit.load(settingsLikeSpec());
   HWND window = windowOf(*form);
   ASSERT_TRUE(IsWindow(window));
@@ -95,18 +95,16 @@ TEST_F(FormWindow, IsAHiddenOwnedTopLevelDialogOfTheLayoutsSizeCentred) {
 
   EXPECT_NE(SendMessageW(window, WM_GETICON, ICON_BIG, 0), 0);
   EXPECT_NE(SendMessageW(window, WM_GETICON, ICON_SMALL, 0), 0);
-}
 
-TEST_F(FormWindow, AFormOnTheTaskBarHasNoOwner) {
+  // A form on the task bar has no owner.
   FormSpec spec = testing::dialogSpec(false, false);
   spec.showInTaskbar = true;
-  auto form = toolkit.load(spec);
-  HWND window = windowOf(*form);
-  EXPECT_EQ(GetWindow(window, GW_OWNER), nullptr);
-  EXPECT_NE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
+  auto onTaskBar = toolkit.load(spec);
+  EXPECT_EQ(GetWindow(windowOf(*onTaskBar), GW_OWNER), nullptr);
+  EXPECT_NE(GetWindowLongW(windowOf(*onTaskBar), GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
 }
 
-TEST_F(FormWindow, ControlsSitAtTheirTwipsWithFramesResolved) {
+TEST_F(FormWindow, ControlsSitAtTheirTwipsInTheirFontsAndColours) {
   auto form = toolkit.load(settingsLikeSpec());
   HWND window = windowOf(*form);
   const auto placeOf = [&](Control& control) {
@@ -115,6 +113,7 @@ TEST_F(FormWindow, ControlsSitAtTheirTwipsWithFramesResolved) {
     MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&place), 2);
     return place;
   };
+  // Inside its frame; every control is a child of the form itself, frames included.
   const RECT label = placeOf(form->label("Label1"));
   EXPECT_EQ(label.left, pixels(120 + 240));
   EXPECT_EQ(label.top, pixels(600 + 300));
@@ -124,12 +123,8 @@ TEST_F(FormWindow, ControlsSitAtTheirTwipsWithFramesResolved) {
   EXPECT_EQ(ok.left, pixels(4560));
   EXPECT_EQ(ok.top, pixels(6420));
   EXPECT_EQ(ok.right - ok.left, pixels(4560 + 1215) - pixels(4560));
-  // Every control is a child of the form itself, frames included.
   EXPECT_EQ(GetParent(windowOf(form->textBox("txtKata"))), window);
-}
 
-TEST_F(FormWindow, FontsAreTheLayoutsOrTheDefaultGuiFont) {
-  auto form = toolkit.load(settingsLikeSpec());
   const auto fontOf = [](Control& control) {
     return win32::fromInteger<HFONT>(SendMessageW(windowOf(control), WM_GETFONT, 0, 0));
   };
@@ -141,16 +136,20 @@ TEST_F(FormWindow, FontsAreTheLayoutsOrTheDefaultGuiFont) {
   HDC screen = GetDC(nullptr);
   EXPECT_EQ(font.lfHeight, -MulDiv(1125, GetDeviceCaps(screen, LOGPIXELSY), 7200));
   ReleaseDC(nullptr, screen);
-  if (win32::fontFaceInstalled(L"ＭＳ Ｐゴシック")) {
-    EXPECT_STREQ(font.lfFaceName, L"ＭＳ Ｐゴシック");
-  } else {
-    LOGFONTW gui{};
-    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof gui, &gui);
-    EXPECT_STREQ(font.lfFaceName, gui.lfFaceName) << "a missing face falls back";
-  }
+  LOGFONTW gui{};
+  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof gui, &gui);
+  EXPECT_STREQ(font.lfFaceName,
+               win32::fontFaceInstalled(L"ＭＳ Ｐゴシック") ? L"ＭＳ Ｐゴシック" : gui.lfFaceName)
+      << "a missing face falls back";
+
+  HDC dc = CreateCompatibleDC(nullptr);
+  SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+               reinterpret_cast<LPARAM>(windowOf(form->label("Label1"))));
+  EXPECT_EQ(GetTextColor(dc), RGB(0, 0, 255));
+  DeleteDC(dc);
 }
 
-TEST_F(FormWindow, ControlsAreFoundByNameIndexAndKindOnly) {
+TEST_F(FormWindow, ControlsAreFoundByNameIndexAndKindOnlyInSoundLayouts) {
   auto form = toolkit.load(settingsLikeSpec());
   CheckBox& first = form->checkBox("chkHot1", 0);
   CheckBox& second = form->checkBox("chkHot1", 1);
@@ -162,24 +161,14 @@ TEST_F(FormWindow, ControlsAreFoundByNameIndexAndKindOnly) {
   EXPECT_THROW(form->label("Frame1"), Error);
   EXPECT_THROW(form->textBox("txtNone"), Error);
   EXPECT_EQ(form->timer("Timer1").enabled(), true);
-}
 
-TEST_F(FormWindow, LayoutsNamingAControlTwiceOrAMissingFrameAreRefused) {
+  // Layouts naming a control twice or a missing frame are refused.
   FormSpec twice = testing::dialogSpec(false, false);
   twice.controls.push_back(buttonSpec("OKButton", u"もう一つ", {0, 0, 100, 100}, 5));
   EXPECT_THROW(toolkit.load(twice), Error);
   FormSpec orphan = testing::dialogSpec(false, false);
   orphan.controls[0].parent = "FrameMissing";
   EXPECT_THROW(toolkit.load(orphan), Error);
-}
-
-TEST_F(FormWindow, LabelsDrawInTheirForegroundColour) {
-  auto form = toolkit.load(settingsLikeSpec());
-  HDC dc = CreateCompatibleDC(nullptr);
-  SendMessageW(windowOf(*form), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-               reinterpret_cast<LPARAM>(windowOf(form->label("Label1"))));
-  EXPECT_EQ(GetTextColor(dc), RGB(0, 0, 255));
-  DeleteDC(dc);
 }
 
 // Pixel for pixel in the 16 colours, unscaled; a box the layout hides is not shown.

@@ -16,6 +16,8 @@ namespace {
 using testing::click;
 using testing::dialogSpec;
 using testing::findMessageBox;
+using testing::MessageBoxSeen;
+using testing::pressButton;
 using testing::pressKey;
 using testing::UiSteps;
 using testing::windowOf;
@@ -35,14 +37,15 @@ protected:
   }
 };
 
-TEST_F(ModalLoop, EnterAndEscPressTheDefaultAndCancelButtons) {
+// Enter and Esc press the default and the cancel button, unless they are disabled; without such
+// buttons they do nothing, also with the focus on a button that is not the default one.
+TEST_F(ModalLoop, EnterAndEscPressTheDefaultAndCancelButtonsOnly) {
   auto form = dialog(true, true);
   HWND text = windowOf(form->textBox("txtValue"));
   UiSteps steps({
       [&] { EXPECT_EQ(GetFocus(), text) << "the first control in the keyboard order"; },
       [&] { pressKey(VK_RETURN); },
       [&] { pressKey(VK_ESCAPE); },
-      // Disabled, they ignore their keys.
       [&] { form->button("OKButton").setEnabled(false); },
       [&] { form->button("CancelButton").setEnabled(false); },
       [&] { pressKey(VK_RETURN); },
@@ -54,23 +57,19 @@ TEST_F(ModalLoop, EnterAndEscPressTheDefaultAndCancelButtons) {
   EXPECT_EQ(events, (std::vector<std::string>{"ok", "cancel"}));
   EXPECT_FALSE(form->visible());
   EXPECT_FALSE(form->unloaded());
-}
 
-TEST_F(ModalLoop, EnterAndEscDoNothingWithoutDefaultAndCancelButtons) {
-  auto form = dialog(false, false);
-  Button& ok = form->button("OKButton");
-  UiSteps steps({
+  auto plain = dialog(false, false);
+  UiSteps plainSteps({
       [&] { pressKey(VK_RETURN); },
       [&] { pressKey(VK_ESCAPE); },
-      // Also with the focus on a button that is no default button.
-      [&] { ok.setFocus(); },
+      [&] { plain->button("OKButton").setFocus(); },
       [&] { pressKey(VK_RETURN); },
       [&] { pressKey(VK_ESCAPE); },
-      [&] { form->hide(); },
+      [&] { plain->hide(); },
   });
-  form->showModal();
-  EXPECT_TRUE(steps.finished());
-  EXPECT_TRUE(events.empty());
+  plain->showModal();
+  EXPECT_TRUE(plainSteps.finished());
+  EXPECT_EQ(events.size(), 2u);
 }
 
 TEST_F(ModalLoop, UnloadRunsQueryUnloadWhileTheWindowExistsThenEndsTheShowing) {
@@ -131,40 +130,6 @@ TEST_F(ModalLoop, ShowingAgainAfterHideReturnsTheFocusToWhereItWas) {
   EXPECT_EQ(focused, cancel);
 }
 
-TEST_F(ModalLoop, DialogsAndMessageBoxesNestInsideEvents) {
-  auto outer = dialog(false, false);
-  std::unique_ptr<Form> inner;
-  MessageResult answer = MessageResult::Ok;
-  outer->button("OKButton").onClick([&] {
-    events.push_back("outer ok");
-    inner = dialog(false, false);
-    inner->button("OKButton").onClick([&] {
-      answer = toolkit.show({u"続けますか", MessageButtons::YesNo, MessageIcon::None, {}});
-      inner->unload();
-    });
-    inner->showModal();
-    events.push_back(inner->unloaded() ? "inner gone" : "inner still there");
-  });
-  testing::MessageBoxSeen box;
-  UiSteps steps({
-      [&] { click(outer->button("OKButton")); },
-      [&] { click(inner->button("OKButton")); },
-      [&] {
-        box = findMessageBox();
-        testing::pressButton(box, IDNO);
-      },
-      [&] {
-        EXPECT_TRUE(outer->visible()) << "the outer showing goes on";
-        outer->hide();
-      },
-  });
-  outer->showModal();
-  EXPECT_TRUE(steps.finished());
-  EXPECT_EQ(events, (std::vector<std::string>{"outer ok", "inner gone"}));
-  EXPECT_EQ(answer, MessageResult::No);
-  EXPECT_EQ(box.text, L"続けますか");
-}
-
 TEST_F(ModalLoop, AnEventMayDestroyItsOwnForm) {
   auto form = dialog(false, false);
   HWND window = windowOf(*form);
@@ -181,12 +146,12 @@ TEST_F(ModalLoop, AnEventMayDestroyItsOwnForm) {
 TEST_F(ModalLoop, AnErrorEscapingAnEventIsShownAndTheFormGoesOn) {
   auto form = dialog(false, false);
   form->button("OKButton").onClick([] { throw HostError(u"書き込めません"); });
-  testing::MessageBoxSeen box;
+  MessageBoxSeen box;
   UiSteps steps({
       [&] { click(form->button("OKButton")); },
       [&] {
         box = findMessageBox();
-        testing::pressButton(box, IDOK);
+        pressButton(box, IDOK);
       },
       [&] { form->hide(); },
   });
@@ -232,10 +197,10 @@ TEST_F(ModalLoop, AModalShowingDisablesTheThreadsOtherWindowsUntilItEnds) {
         click(inner->button("OKButton"));
       },
       [&] {
-        const testing::MessageBoxSeen box = findMessageBox();
+        const MessageBoxSeen box = findMessageBox();
         EXPECT_EQ(box.owner, windowOf(*inner));
         EXPECT_FALSE(IsWindowEnabled(windowOf(*inner))) << "under its message box";
-        testing::pressButton(box, IDOK);
+        pressButton(box, IDOK);
       },
       [&] {
         EXPECT_TRUE(IsWindowEnabled(windowOf(*inner)));
@@ -265,6 +230,31 @@ TEST_F(ModalLoop, QuitEndsTheShowingAndIsPassedOn) {
   ASSERT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_EQ(quit.wParam, 3u);
   EXPECT_TRUE(form->visible());
+}
+
+// Without a title the application's is shown; icons and buttons as asked, a question defaulting
+// to Yes.
+TEST_F(ModalLoop, MessageBoxesShowTheirTitleIconAndButtonsAndReturnTheAnswer) {
+  const auto answer = [&](const Message& message, int button, MessageBoxSeen& seen) {
+    UiSteps steps({[&] {
+      seen = findMessageBox();
+      pressButton(seen, button);
+    }});
+    return toolkit.show(message);
+  };
+  MessageBoxSeen error;
+  EXPECT_EQ(answer({u"失敗", MessageButtons::Ok, MessageIcon::Critical, {}}, IDOK, error),
+            MessageResult::Ok);
+  EXPECT_EQ(error.title, L"Velmora");
+  EXPECT_TRUE(error.icon);
+  const Message question{u"型なしで宣言しますか", MessageButtons::YesNo, MessageIcon::None, u"題"};
+  MessageBoxSeen seen;
+  EXPECT_EQ(answer(question, IDYES, seen), MessageResult::Yes);
+  EXPECT_EQ(seen.title, L"題");
+  EXPECT_FALSE(seen.icon);
+  EXPECT_EQ(seen.buttons, (std::vector<int>{IDYES, IDNO}));
+  EXPECT_EQ(seen.defaultButton, IDYES);
+  EXPECT_EQ(answer(question, IDNO, seen), MessageResult::No);
 }
 
 } // namespace
