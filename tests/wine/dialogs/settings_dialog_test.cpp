@@ -129,7 +129,7 @@ TEST_F(SettingsDialogPrefixes, TypingAPrefixAndATypeThenEnterAppendsTheRow) {
   EXPECT_TRUE(boxes.seen.empty());
 }
 
-TEST_F(SettingsDialogOk, OkWritesTheSettingsFileAndRegistersTheNewHotKeys) {
+TEST_F(SettingsDialogOk, OkWritesTheSettingsFileAndRegistersTheNewHotKeysOrReportsAHeldOne) {
   setPrefixes({{u"str", u"String"}});
   load();
   openDialog({
@@ -172,6 +172,30 @@ TEST_F(SettingsDialogOk, OkWritesTheSettingsFileAndRegistersTheNewHotKeys) {
   for (const UINT key : {'D', 'P', 'B'}) {
     EXPECT_EQ(registrationError(kCtrlShift, key), 0u) << static_cast<char>(key);
   }
+
+  // Again with the table emptied and a slot whose new combination another program holds: that
+  // slot is reported, the dialog closes all the same and the file holds the new value.
+  HeldHotKey other(kCtrlShift, 'X');
+  ASSERT_TRUE(other.held());
+  const auto removeFirstRow = [&] {
+    LVITEMW selected{};
+    selected.stateMask = selected.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(list(), LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&selected));
+    clickButton(button(L"<< 削除"));
+  };
+  openDialog({[&] {
+    removeFirstRow();
+    removeFirstRow();
+    chooseComboItem(keyList(2), L"X");
+    clickButton(button(L"OK"));
+  }});
+  EXPECT_EQ(messageTexts(), std::vector<std::wstring>{L"ホットキー3の設定に失敗しました。"});
+  EXPECT_FALSE(IsWindowVisible(window()));
+  const std::map<std::wstring, std::wstring> saved = ini();
+  EXPECT_EQ(saved.count(L"SettouChar1"), 0u);
+  EXPECT_EQ(saved.at(L"Key3"), L"88");
+  EXPECT_EQ(state.prefixes.PrefixCount(), 0);
+  EXPECT_EQ(registrationError(kCtrlShift, 'G'), 0u) << "slot 3's old combination is released";
 }
 
 // Esc and the close box hide the dialog and write nothing; the window keeps its hotkeys and its
