@@ -1,33 +1,24 @@
 // Our settings file held against Wine's profile functions (GetPrivateProfileStringA,
 // WritePrivateProfileStringA, WritePrivateProfileSectionA) under code page 932: the same
-// generated operations go to two copies of a file, one kept by Wine and one by us, and every
-// read must give the same bytes. At checkpoints both readers read both copies.
+// operations go to two copies of a file, one kept by Wine and one by us, and every read must give
+// the same bytes. At checkpoints both readers read both copies.
 //
-// Differences that are ours by intent, and how they are kept out (nowhere else is anything let
-// through):
-//   - The file text: Wine writes the whole file anew in its own layout (no blank lines, no blanks
-//     around '=', section without a name last...), we keep every line we do not change. Only what
-//     the readers see is compared, never the bytes.
+// Differences that are ours by intent, pinned by their own tests and kept out of the run:
+//   - The file text: Wine writes the whole file anew in its own layout, we keep every line we do
+//     not change. Only what the readers see is compared, never the bytes.
 //   - A quoted value whose text between the quotes is exactly 254 characters: Wine's read loses
-//     the last of them with the closing quote (253 come back); ours gives the 254. Let through
-//     only for that stored value and that answer (quotedCutLosesACharacter); pinned by its test.
+//     the last of them; ours gives the 254. No such value is written.
 //   - A padded section name in WritePrivateProfileSectionA: Wine does not trim it and clears
-//     nothing; ours trims it like every other name. The generator clears unpadded names only;
-//     pinned by its test.
+//     nothing; ours trims it like every other name. Only unpadded names are cleared.
 //   - Texts our writes refuse (a line break, a blank name, a key starting with '[' or holding
-//     '=', which Wine writes and then reads back as other keys) are not generated.
-//   - WritePrivateProfileSectionA with an empty list: Wine empties every section of that name, we
-//     empty the first one only, as reads and writes touch only the first one (on both sides).
-//     The readers cannot see the difference; pinned by its test.
+//     '=') are not written.
 #include "profile/profile_copies.hpp"
-#include "profile/profile_operations.hpp"
 
-#include <algorithm>
-#include <chrono>
+#include <cstdint>
 #include <cstdio>
-#include <deque>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 #include <windows.h>
 
 namespace velmora::testing {
@@ -35,9 +26,132 @@ namespace {
 
 using Copy = ProfileCopies::Copy;
 
-constexpr int kOperationsPerRun = 3400;
-constexpr int kCheckpointEvery = 850;
-constexpr int kMostFailuresShown = 12;
+// Shift-JIS: 日 本, three characters with 0x5C ('\') as trail byte (表 ソ 能), the ideographic
+// space (no blank for the profile functions), a circled digit, halfwidth kana.
+const std::string kNichi = "\x93\xfa";
+const std::string kHon = "\x96\x7b";
+const std::string kHyou = "\x95\x5c";
+const std::string kSo = "\x83\x5c";
+const std::string kNou = "\x94\x5c";
+const std::string kSpace = "\x81\x40";
+const std::string kCircled = "\x87\x40";
+const std::string kKana = "\xb6\xc0\xb6\xc5";
+
+// Names spelt in every case and with blanks around them, Japanese, fullwidth letters (only ASCII
+// case folds), brackets; the first ones are padded only by characters that are no blanks.
+const std::vector<std::string> kSections = {
+    "Velmora", "velmora", "VELMORA", "Other", "\x90\xdd\x92\xe8", "\xbe\xb8\xbc\xae\xdd",
+    "\x82\x60\x82\x61\x82\x62", "\x82\x81\x82\x82\x82\x83", kHyou + kSo + " " + kNou, "a]b", "[x",
+    "Sec With Spaces", kSpace + "Velmora",
+    // Padded: never cleared.
+    "  Velmora", "Velmora\t", " \tvElMoRa \t"};
+constexpr std::size_t kUnpaddedSections = 13;
+const std::vector<std::string> kKeys = {"SettouChar1",
+                                        "settouchar1",
+                                        "SETTOUCHAR1",
+                                        " Kata1 ",
+                                        "\tKata1",
+                                        "Kata1\t",
+                                        "Non",
+                                        "Key1",
+                                        "SettouChar12",
+                                        "\x90\xda\x93\xaa\x95\xb6\x8e\x9a",
+                                        "\xb7\xb0",
+                                        "\x82\x6a\x82\x85\x82\x99",
+                                        "\x82\x8b\x82\x85\x82\x99",
+                                        "k e y",
+                                        ";comment",
+                                        kHyou + "\x8e\xa6",
+                                        "a[b",
+                                        "name.with.dots"};
+
+// Blank, padded, quoted and Japanese values, and long ones around the 255-byte cut of the reads
+// (double-byte characters across it, quoted and padded forms).
+std::vector<std::string> values() {
+  std::vector<std::string> values = {"",
+                                     "   ",
+                                     " \t ",
+                                     "String",
+                                     "68",
+                                     "  padded  ",
+                                     "\tpadded\t",
+                                     " " + kNichi + kHon + " ",
+                                     "\"quoted\"",
+                                     "'single'",
+                                     "\"unbalanced",
+                                     "\"\"",
+                                     "\"",
+                                     " \" inner blanks \" ",
+                                     "\"a\"b\"",
+                                     "'mixed\"",
+                                     "\"" + kNichi + kHon + "\"",
+                                     kKana,
+                                     kNichi + kSpace + kHon,
+                                     kSpace + "lead",
+                                     "trail" + kSpace,
+                                     kHyou + kSo + kNou,
+                                     kCircled + kCircled,
+                                     "a=b",
+                                     "a;b",
+                                     "[notsection]",
+                                     "x]y",
+                                     "back\\slash"};
+  for (std::size_t length = 250; length <= 258; ++length) {
+    const std::string plain(length, 'a');
+    values.insert(values.end(),
+                  {plain, " " + plain + "\t ", plain + kNichi, plain + kKana.substr(0, 1)});
+    if (length != 254) {
+      values.push_back("\"" + plain + "\"");
+    }
+  }
+  for (const std::size_t pairs : {126, 127, 128}) {
+    std::string japanese;
+    for (std::size_t i = 0; i < pairs; ++i) {
+      japanese += i % 2 == 0 ? kNichi : kHyou;
+    }
+    values.insert(values.end(), {japanese, "x" + japanese, "'" + japanese + "'"});
+  }
+  return values;
+}
+
+std::string escaped(const std::string& bytes) {
+  std::string out = "\"";
+  for (const char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "\\x%02X", byte);
+    out +=
+        byte < 0x20 || byte >= 0x7F || c == '"' || c == '\\' ? std::string(hex) : std::string(1, c);
+  }
+  return out + "\"";
+}
+
+// Both readers on both copies, every name: all four must agree.
+void checkpoint(const ProfileCopies& copies, const std::string& after) {
+  copies.wineForget();
+  ASSERT_EQ(copies.exists(Copy::Wines), copies.exists(Copy::Ours)) << after;
+  int failures = 0;
+  for (const std::string& section : kSections) {
+    for (const std::string& key : kKeys) {
+      const std::string wine = copies.wineGet(Copy::Wines, section, key);
+      if (wine == copies.wineGet(Copy::Ours, section, key) &&
+          wine == copies.oursGet(Copy::Wines, section, key, true) &&
+          wine == copies.oursGet(Copy::Ours, section, key, true)) {
+        continue;
+      }
+      ADD_FAILURE() << "[" << escaped(section) << "] " << escaped(key) << " after " << after
+                    << ": Wine on Wine's copy " << escaped(wine) << ", on ours "
+                    << escaped(copies.wineGet(Copy::Ours, section, key)) << "; ours on Wine's copy "
+                    << escaped(copies.oursGet(Copy::Wines, section, key, true)) << ", on ours "
+                    << escaped(copies.oursGet(Copy::Ours, section, key, true))
+                    << "\n  Wine's copy: " << escaped(copies.bytes(Copy::Wines))
+                    << "\n  our copy:    " << escaped(copies.bytes(Copy::Ours));
+      if (++failures == 5) {
+        FAIL() << "and more";
+      }
+    }
+  }
+}
 
 // A file with the oddities the profile functions have a rule for.
 const std::string kOddFile = "; settings of a user who edits by hand\r\n"
@@ -64,15 +178,7 @@ const std::string kOddFile = "; settings of a user who edits by hand\r\n"
                              "[broken\r\n"
                              "z=3";
 
-// The same in UTF-8 with a byte-order mark, which both sides read and write as UTF-8.
-const std::string kUtf8File = "\xEF\xBB\xBF[Velmora]\r\n"
-                              "SettouChar1=\xE6\x96\x87\xE5\xAD\x97\r\n" // 文字
-                              "Kata1=String\r\n"
-                              "[\xE8\xA8\xAD\xE5\xAE\x9A]\r\n" // 設定
-                              "Non=1\r\n";
-
-// The odd file saved as "Unicode" (UTF-16LE with its byte-order mark), which both sides read
-// and write in UTF-16.
+// The odd file saved as "Unicode" (UTF-16LE with its byte-order mark).
 std::string utf16Copy(const std::string& ansi) {
   const int units =
       MultiByteToWideChar(932, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
@@ -86,185 +192,44 @@ std::string utf16Copy(const std::string& ansi) {
   return bytes;
 }
 
-bool endsWithSingleByteCut(const std::string& ours, const std::string& wine) {
-  return ours.size() == 254 && wine == ours.substr(0, 253);
-}
-
-// Wine's cut of a quoted value whose inner text is exactly 254 characters (see the top).
-bool quotedCutLosesACharacter(const ProfileCopies& copies, const ProfileOperation& read,
-                              const std::string& ours, const std::string& wine) {
-  if (!endsWithSingleByteCut(ours, wine)) {
-    return false;
-  }
-  const std::string stored = copies.oursStored(read.section, read.key);
-  return stored.size() == 256 && (stored.front() == '"' || stored.front() == '\'') &&
-         stored.back() == stored.front() && stored.substr(1, 254) == ours;
-}
-
-class GeneratedRun {
-public:
-  GeneratedRun(std::uint64_t seed, const std::string& initial, bool exists)
-      : seed_(seed), copies_(initial, exists), operations_(seed) {}
-
-  // The operations done, once the run is over.
-  int go() {
-    for (int done = 1; done <= kOperationsPerRun && failures_ < kMostFailuresShown; ++done) {
-      step(operations_.next());
-      if (done % kCheckpointEvery == 0) {
-        checkpoint();
-      }
-    }
-    checkpoint();
-    return kOperationsPerRun;
-  }
-
-  int explained() const { return explained_; }
-
-  // What the reads found, to show that the run met the cases it is meant to meet.
-  struct Found {
-    int reads = 0;
-    int values = 0;   // not empty
-    int long_ = 0;    // 250 bytes and more
-    int japanese = 0; // holding a byte of 0x80 and up
-  };
-  const Found& found() const { return found_; }
-
-private:
-  void step(const ProfileOperation& operation) {
-    recent_.push_back(operation.describe());
-    if (recent_.size() > 6) {
-      recent_.pop_front();
-    }
-    switch (operation.kind) {
-    case ProfileOperation::Kind::Read: {
-      const std::string wine = copies_.wineGet(Copy::Wines, operation.section, operation.key);
-      const std::string ours = copies_.oursGet(Copy::Ours, operation.section, operation.key);
-      count(ours);
-      if (wine != ours) {
-        if (quotedCutLosesACharacter(copies_, operation, ours, wine)) {
-          ++explained_;
-        } else {
-          fail("Wine read " + escaped(wine) + ", ours " + escaped(ours));
-        }
-      }
-      break;
-    }
-    case ProfileOperation::Kind::Write: {
-      const bool wine = copies_.winePut(operation.section, operation.key, operation.value);
-      const bool ours = copies_.oursPut(operation.section, operation.key, operation.value);
-      if (!wine || !ours) {
-        fail(std::string("write succeeded: Wine ") + (wine ? "yes" : "no") + ", ours " +
-             (ours ? "yes" : "no"));
-      }
-      break;
-    }
-    case ProfileOperation::Kind::ClearSection: {
-      const bool wine = copies_.winePutSection(operation.section);
-      const bool ours = copies_.oursPutSection(operation.section);
-      if (wine != ours) {
-        fail(std::string("clear succeeded: Wine ") + (wine ? "yes" : "no") + ", ours " +
-             (ours ? "yes" : "no"));
-      }
-      break;
-    }
-    }
-  }
-
-  // Both readers on both copies, every name the operations use: all four must agree.
-  void checkpoint() {
-    copies_.wineForget();
-    if (copies_.exists(Copy::Wines) != copies_.exists(Copy::Ours)) {
-      fail("only one of the copies exists");
-    }
-    const SettingsSnapshot onWines = copies_.oursSnapshot(Copy::Wines);
-    const SettingsSnapshot onOurs = copies_.oursSnapshot(Copy::Ours);
-    std::vector<std::string> keys = profileKeys();
-    keys.push_back("Missing0");
-    for (const std::string& section : profileSections()) {
-      for (const std::string& key : keys) {
-        const std::string wineOnWines = copies_.wineGet(Copy::Wines, section, key);
-        const std::string wineOnOurs = copies_.wineGet(Copy::Ours, section, key);
-        const std::string oursOnWines = copies_.oursSnapshotGet(onWines, section, key);
-        const std::string oursOnOurs = copies_.oursSnapshotGet(onOurs, section, key);
-        if (wineOnWines == wineOnOurs && wineOnOurs == oursOnWines && oursOnWines == oursOnOurs) {
-          continue;
-        }
-        ProfileOperation read{ProfileOperation::Kind::Read, section, key, {}};
-        if (wineOnWines == wineOnOurs && oursOnWines == oursOnOurs &&
-            quotedCutLosesACharacter(copies_, read, oursOnOurs, wineOnOurs)) {
-          ++explained_;
-          continue;
-        }
-        fail("checkpoint " + read.describe() + ": Wine on Wine's copy " + escaped(wineOnWines) +
-             ", on ours " + escaped(wineOnOurs) + "; ours on Wine's copy " + escaped(oursOnWines) +
-             ", on ours " + escaped(oursOnOurs));
-      }
-    }
-  }
-
-  void count(const std::string& answer) {
-    ++found_.reads;
-    found_.values += answer.empty() ? 0 : 1;
-    found_.long_ += answer.size() >= 250 ? 1 : 0;
-    const bool japanese = std::any_of(answer.begin(), answer.end(),
-                                      [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-    found_.japanese += japanese ? 1 : 0;
-  }
-
-  void fail(const std::string& what) {
-    ++failures_;
-    std::string context;
-    for (const std::string& line : recent_) {
-      context += "\n    " + line;
-    }
-    ADD_FAILURE() << "seed 0x" << std::hex << seed_ << std::dec << ": " << what
-                  << "\n  after:" << context
-                  << "\n  Wine's copy: " << escaped(copies_.bytes(Copy::Wines))
-                  << "\n  our copy:    " << escaped(copies_.bytes(Copy::Ours));
-  }
-
-  std::uint64_t seed_;
-  ProfileCopies copies_;
-  ProfileOperations operations_;
-  std::deque<std::string> recent_;
-  int failures_ = 0;
-  int explained_ = 0;
-  Found found_;
-};
-
+// From a missing file, the odd file, the same in UTF-8 with a byte-order mark and in UTF-16: the
+// same pseudo-random writes and clears to both copies, each write read back at once by both
+// sides, with checkpoints in between.
 TEST(ProfileAgainstWine, GeneratedOperationsReadAlikeOnBothSides) {
   ASSERT_EQ(GetACP(), 932u) << "run with LC_ALL=ja_JP.UTF-8";
-  const auto began = std::chrono::steady_clock::now();
-  int operations = 0;
-  int explained = 0;
-  GeneratedRun::Found found;
-  struct Start {
-    std::uint64_t seed;
-    const std::string* initial;
-    bool exists;
+  const std::vector<std::string> written = values();
+  const std::string utf8File = "\xEF\xBB\xBF[Velmora]\r\nSettouChar1=\xE6\x96\x87\xE5\xAD\x97\r\n"
+                               "Kata1=String\r\n[\xE8\xA8\xAD\xE5\xAE\x9A]\r\nNon=1\r\n";
+  std::uint64_t random = 0x5EED0001;
+  const auto below = [&random](std::size_t count) {
+    random = random * 6364136223846793005ULL + 1442695040888963407ULL;
+    return static_cast<std::size_t>((random >> 33) % count);
   };
-  const std::string utf16File = utf16Copy(kOddFile);
-  for (const Start& start :
-       {Start{0x5EED0001, &kOddFile, false}, Start{0x5EED0002, &kOddFile, true},
-        Start{0x5EED0003, &kUtf8File, true}, Start{0x5EED0004, &utf16File, true}}) {
-    GeneratedRun run(start.seed, *start.initial, start.exists);
-    operations += run.go();
-    explained += run.explained();
-    found.reads += run.found().reads;
-    found.values += run.found().values;
-    found.long_ += run.found().long_;
-    found.japanese += run.found().japanese;
+  for (const std::string& initial : {std::string(), kOddFile, utf8File, utf16Copy(kOddFile)}) {
+    ProfileCopies copies(initial, !initial.empty());
+    checkpoint(copies, "the start");
+    for (int done = 1; done <= 600 && !::testing::Test::HasFailure(); ++done) {
+      const std::string& section = kSections[below(kSections.size())];
+      const std::string& key = kKeys[below(kKeys.size())];
+      const std::string& value = written[below(written.size())];
+      std::string after =
+          "write [" + escaped(section) + "] " + escaped(key) + " = " + escaped(value);
+      if (below(40) == 0) {
+        const std::string& cleared = kSections[below(kUnpaddedSections)];
+        after = "clear [" + escaped(cleared) + "]";
+        ASSERT_EQ(copies.winePutSection(cleared), copies.oursPutSection(cleared)) << after;
+      } else {
+        ASSERT_TRUE(copies.winePut(section, key, value)) << after;
+        ASSERT_TRUE(copies.oursPut(section, key, value)) << after;
+        EXPECT_EQ(copies.wineGet(Copy::Wines, section, key),
+                  copies.oursGet(Copy::Ours, section, key))
+            << after;
+      }
+      if (done % 150 == 0) {
+        checkpoint(copies, after);
+      }
+    }
   }
-  const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
-      std::chrono::steady_clock::now() - began);
-  std::printf("%d operations in %lld ms: %d reads, %d found a value, %d of 250 bytes and more, %d "
-              "Japanese; %d differed as Wine's quoted cut does\n",
-              operations, static_cast<long long>(elapsed.count()), found.reads, found.values,
-              found.long_, found.japanese, explained);
-  EXPECT_GE(operations, 13000);
-  EXPECT_GT(found.values, found.reads / 3);
-  EXPECT_GT(found.long_, 100);
-  EXPECT_GT(found.japanese, 100);
 }
 
 // The two deliberate differences, pinned down so that the exclusions above stay narrow: should
