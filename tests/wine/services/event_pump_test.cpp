@@ -18,20 +18,6 @@ std::size_t countOf(UINT message) {
   return count;
 }
 
-TEST(EventPump, DispatchesWhatIsPendingAndLeavesAQuitForTheLoopOutside) {
-  TestWindow window;
-  for (int i = 0; i < 5; ++i) {
-    PostMessageW(window.get(), kEchoMessage, static_cast<WPARAM>(i), 0);
-  }
-  PostQuitMessage(3);
-  Win32EventPump pump;
-  pump.doEvents();
-  EXPECT_EQ(countOf(kEchoMessage), 5u);
-  MSG quit{};
-  ASSERT_NE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE), FALSE);
-  EXPECT_EQ(quit.wParam, 3u);
-}
-
 // A window that posts itself a new message for every one it gets never lets the queue run dry.
 LRESULT CALLBACK repostingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_APP) {
@@ -41,20 +27,30 @@ LRESULT CALLBACK repostingProcedure(HWND window, UINT message, WPARAM wParam, LP
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-TEST(EventPump, AQueueThatRefillsItselfDoesNotHoldTheThread) {
+// DoEvents dispatches what is pending and returns, also when the queue refills itself; a quit is
+// left for the loop outside.
+TEST(EventPump, DispatchesWhatIsPendingAndLeavesAQuitForTheLoopOutside) {
+  TestWindow window;
+  for (int i = 0; i < 5; ++i) {
+    PostMessageW(window.get(), kEchoMessage, static_cast<WPARAM>(i), 0);
+  }
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = repostingProcedure;
   windowClass.hInstance = GetModuleHandleW(nullptr);
   windowClass.lpszClassName = L"VelmoraRepostingWindow";
   RegisterClassW(&windowClass);
-  HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                nullptr, windowClass.hInstance, nullptr);
-  ASSERT_NE(window, nullptr);
-  PostMessageW(window, WM_APP, 0, 0);
-  Win32EventPump().doEvents(); // returns
-  DestroyWindow(window);
-  MSG left{};
-  while (PeekMessageW(&left, nullptr, WM_APP, WM_APP, PM_REMOVE) != FALSE) {
+  HWND reposting = CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                   nullptr, windowClass.hInstance, nullptr);
+  ASSERT_NE(reposting, nullptr);
+  PostMessageW(reposting, WM_APP, 0, 0);
+  PostQuitMessage(3);
+  Win32EventPump().doEvents();
+  DestroyWindow(reposting);
+  EXPECT_EQ(countOf(kEchoMessage), 5u);
+  MSG quit{};
+  ASSERT_NE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE), FALSE);
+  EXPECT_EQ(quit.wParam, 3u);
+  while (PeekMessageW(&quit, nullptr, WM_APP, WM_APP, PM_REMOVE) != FALSE) {
   }
 }
 

@@ -1,8 +1,8 @@
+#include "common/temp_directory.hpp"
 #include "services/win32_ansi_codec.hpp"
 #include "services/win32_library_info.hpp"
 
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <string>
 #include <windows.h>
@@ -14,40 +14,26 @@ using win32::moduleDirectory;
 using win32::Win32AnsiCodec;
 using win32::Win32LibraryInfo;
 
-std::wstring programPath() {
-  wchar_t path[MAX_PATH * 2] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH * 2);
-  return path;
-}
-
-// Linked into this program, the code's module is the program, with its version resource.
+// Linked into this program, the code's module is the program, with its version resource; a file
+// without one has no version. Only a drive root keeps its backslash.
 TEST(LibraryInfo, TheModuleOfTheCodeGivesDirectoryAndVersion) {
   const Win32LibraryInfo library(Version{9, 9});
-  const std::wstring path = programPath();
-  const std::wstring directory = path.substr(0, path.rfind(L'\\'));
+  wchar_t path[MAX_PATH * 2] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH * 2);
+  const std::wstring directory = std::filesystem::path(path).parent_path().wstring();
   EXPECT_EQ(library.directory(), std::u16string(directory.begin(), directory.end()));
-  EXPECT_FALSE(library.directory().ends_with(u'\\'));
   EXPECT_EQ(library.version().major, 3);
   EXPECT_EQ(library.version().minor, 7);
-}
+  EXPECT_FALSE(
+      win32::fileVersion(TempDirectory().write(L"plain.txt", "no resources here")).has_value());
+  EXPECT_FALSE(win32::fileVersion(L"C:\\velmora-missing.dll").has_value());
 
-TEST(LibraryInfo, OnlyADriveRootKeepsItsBackslash) {
   EXPECT_EQ(moduleDirectory(u"C:\\Velmora.dll"), u"C:\\");
   EXPECT_EQ(moduleDirectory(u"C:\\Program Files\\Velmora\\Velmora.dll"),
             u"C:\\Program Files\\Velmora");
   EXPECT_EQ(moduleDirectory(u"\\\\server\\share\\Velmora.dll"), u"\\\\server\\share");
   EXPECT_EQ(moduleDirectory(u"\\\\?\\D:\\Velmora.dll"), u"\\\\?\\D:\\");
   EXPECT_EQ(moduleDirectory(u"Velmora.dll"), u"");
-}
-
-TEST(LibraryInfo, AFileWithoutVersionResourceHasNoVersion) {
-  wchar_t directory[MAX_PATH] = {};
-  GetTempPathW(MAX_PATH, directory);
-  const std::wstring path = std::wstring(directory) + L"velmora-no-version.txt";
-  std::ofstream(std::filesystem::path(path)) << "no resources here";
-  EXPECT_FALSE(win32::fileVersion(path).has_value());
-  EXPECT_FALSE(win32::fileVersion(path + L".missing").has_value());
-  DeleteFileW(path.c_str());
 }
 
 // The program runs with Wine's Japanese locale, whose ANSI code page is 932.
@@ -67,11 +53,7 @@ TEST(AnsiCodec, JapaneseTextRoundTripsThroughCodePage932) {
   EXPECT_EQ(codec.decode(codec.encode(longText)), longText);
   EXPECT_EQ(codec.encode(u""), "");
   EXPECT_EQ(codec.decode(""), u"");
-}
-
-TEST(AnsiCodec, WhatTheCodePageLacksBecomesItsDefaultCharacter) {
-  const Win32AnsiCodec codec;
-  EXPECT_EQ(codec.encode(u"a한b"), "a?b");
+  EXPECT_EQ(codec.encode(u"a한b"), "a?b") << "what the code page lacks";
   EXPECT_EQ(codec.decode("a\x93"), u"a\u30FB") << "a lead byte without its trail byte";
 }
 

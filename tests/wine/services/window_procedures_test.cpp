@@ -73,6 +73,29 @@ TEST(WindowProcedures, TheReplacementKeepsItsMessagesAndPassesTheRestOn) {
   EXPECT_TRUE(originalSawMessage(WM_ACTIVATEAPP));
 }
 
+// An adapter that goes away puts the original back; a window destroyed under a replacement gets
+// its last messages through it; nothing is replaced on a window that is not there.
+TEST(WindowProcedures, ReplacementsEndWithTheirAdapterOrTheirWindow) {
+  TestWindow window;
+  const LONG_PTR original = procedureOf(window.get());
+  {
+    Win32WindowProcedures procedures;
+    Replacement replacement(procedures, window.get());
+    ASSERT_NE(procedureOf(window.get()), original);
+  }
+  EXPECT_EQ(procedureOf(window.get()), original);
+  EXPECT_EQ(SendMessageW(window.get(), kEchoMessage, 0, 3), 6);
+
+  Win32WindowProcedures procedures;
+  Replacement replacement(procedures, window.get());
+  const WindowHandle gone = window.handle();
+  window.destroy();
+  EXPECT_TRUE(replacement.sawMessage(WM_NCDESTROY));
+  EXPECT_TRUE(originalSawMessage(WM_NCDESTROY));
+  EXPECT_EQ(procedures.replace(gone, [](const WindowMessage&) { return std::intptr_t{0}; }), 0u);
+  EXPECT_EQ(procedures.lastError(), static_cast<std::uint32_t>(ERROR_INVALID_WINDOW_HANDLE));
+}
+
 // Subclassing through the ANSI functions would turn a Unicode window into an ANSI one and push
 // its texts through the ANSI code page, losing what the code page lacks.
 TEST(WindowProcedures, WindowsKeepTheirCharacterSet) {
@@ -139,37 +162,6 @@ TEST(WindowProcedures, ReplacementsStackAndComeOffInReverse) {
   EXPECT_EQ(order, std::vector<std::string>{"inner"});
   procedures.restore(window.handle(), inner);
   EXPECT_EQ(procedureOf(window.get()), original);
-}
-
-TEST(WindowProcedures, AnAdapterThatGoesAwayPutsTheOriginalBack) {
-  TestWindow window;
-  const LONG_PTR original = procedureOf(window.get());
-  {
-    Win32WindowProcedures procedures;
-    Replacement replacement(procedures, window.get());
-    ASSERT_NE(procedureOf(window.get()), original);
-  }
-  EXPECT_EQ(procedureOf(window.get()), original);
-  EXPECT_EQ(SendMessageW(window.get(), kEchoMessage, 0, 3), 6);
-}
-
-TEST(WindowProcedures, ADestroyedWindowGetsItsLastMessagesThroughTheReplacement) {
-  TestWindow window;
-  Win32WindowProcedures procedures;
-  Replacement replacement(procedures, window.get());
-  window.destroy();
-  EXPECT_TRUE(replacement.sawMessage(WM_NCDESTROY));
-  EXPECT_TRUE(originalSawMessage(WM_NCDESTROY));
-}
-
-TEST(WindowProcedures, NothingIsReplacedOnAWindowThatIsNotThere) {
-  Win32WindowProcedures procedures;
-  TestWindow window;
-  const WindowHandle gone = window.handle();
-  window.destroy();
-  EXPECT_EQ(procedures.replace(gone, [](const WindowMessage&) { return std::intptr_t{0}; }), 0u);
-  EXPECT_EQ(procedures.lastError(), static_cast<std::uint32_t>(ERROR_INVALID_WINDOW_HANDLE));
-  procedures.restore(gone, 0); // nothing to put back, nothing done
 }
 
 } // namespace
