@@ -6,7 +6,6 @@
 #include "setup/message_box_watcher.hpp"
 
 #include <gtest/gtest.h>
-#include <imm.h>
 #include <string>
 #include <vector>
 #include <windows.h>
@@ -189,28 +188,6 @@ TEST_F(DeclarationDialogs, TheTypeDialogListsTheTypesAndLeavesEnterAndEscAlone) 
                                        L"Boolean", L"Single", L"Currency", L"Variant", L"Object"}));
   EXPECT_EQ(focus, (std::vector<HWND>{dialog.cancel, dialog.combo, dialog.ok}));
   EXPECT_EQ(state.ChosenType, u"Date");
-}
-
-TEST_F(DeclarationDialogs, TheCommentBoxOpensTheInputMethodOnlyWhenTheOptionAsksForIt) {
-  // The open status as the comment box's input context holds it: -1 without a context.
-  const auto openStatus = [&] {
-    HIMC context = ImmGetContext(dialog.edit);
-    if (context == nullptr) {
-      return -1;
-    }
-    const BOOL open = ImmGetOpenStatus(context);
-    ImmReleaseContext(dialog.edit, context);
-    return open != FALSE ? 1 : 0;
-  };
-  std::vector<int> seen;
-  for (const std::int16_t imeMode : {1, 0, 1}) {
-    options.intImeMode = imeMode;
-    show(kComment, {[&] { seen.push_back(openStatus()); }, [&] { clickButton(dialog.cancel); }});
-  }
-  if (seen.front() == -1) {
-    GTEST_SKIP() << "the comment box has no input context on this system (no input method)";
-  }
-  EXPECT_EQ(seen, (std::vector<int>{1, 0, 1}));
 }
 
 TEST_F(DeclarationDialogs, TheModuleDialogListsTheModulesAndOkWithoutASelectionAsksForOne) {

@@ -31,9 +31,7 @@ public:
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
   std::string value(const char* section, const char* key) const {
-    char text[256] = {};
-    GetPrivateProfileStringA(section, key, "(none)", text, sizeof text, path_.c_str());
-    return text;
+    return valueIn(path_, section, key);
   }
   // The same of another list file.
   static std::string valueIn(const std::filesystem::path& path, const char* section,

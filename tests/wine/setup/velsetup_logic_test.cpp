@@ -45,12 +45,18 @@ protected:
   win32::SystemSetupPlaces places;
 };
 
+// The one message of a run: success, or failure with the error icon.
+void expectMessage(const std::vector<testing::MessageBoxSeen>& seen, bool success) {
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].text, success ? L"アドイン「ベルモラ」の登録成功"
+                                  : L"アドイン「ベルモラ」の登録に失敗しました");
+  EXPECT_EQ(seen[0].title, L"ベルモラｾｯﾄｱｯﾌﾟ");
+  EXPECT_EQ(seen[0].icon, !success);
+}
+
 TEST_F(VelsetupLogic, RegisteringCreatesTheListWithTheEntryAndSaysSo) {
   run({[] { press(L"登録"); }});
-  ASSERT_EQ(boxes.seen.size(), 1u);
-  EXPECT_EQ(boxes.seen[0].text, L"アドイン「ベルモラ」の登録成功");
-  EXPECT_EQ(boxes.seen[0].title, L"ベルモラｾｯﾄｱｯﾌﾟ");
-  EXPECT_FALSE(boxes.seen[0].icon);
+  expectMessage(boxes.seen, true);
   EXPECT_EQ(file.value("Add-Ins32", "Velmora.VelmoraClass"), "3");
   EXPECT_EQ(file.bytes(), "[Add-Ins32]\r\nVelmora.VelmoraClass=3\r\n");
 }
@@ -62,15 +68,7 @@ TEST_F(VelsetupLogic, RegisteringReplacesTheValueAndKeepsTheOtherEntries) {
   EXPECT_EQ(file.value("Add-Ins32", "Velmora.VelmoraClass"), "3");
   EXPECT_EQ(file.value("Add-Ins32", "Other.Connect"), "0");
   EXPECT_EQ(file.value("Other", "key"), "value");
-  ASSERT_EQ(boxes.seen.size(), 1u);
-  EXPECT_EQ(boxes.seen[0].text, L"アドイン「ベルモラ」の登録成功");
-}
-
-void expectFailureMessage(const std::vector<testing::MessageBoxSeen>& seen) {
-  ASSERT_EQ(seen.size(), 1u);
-  EXPECT_EQ(seen[0].text, L"アドイン「ベルモラ」の登録に失敗しました");
-  EXPECT_EQ(seen[0].title, L"ベルモラｾｯﾄｱｯﾌﾟ");
-  EXPECT_TRUE(seen[0].icon) << "the error icon";
+  expectMessage(boxes.seen, true);
 }
 
 // The user's local application data folder is a test folder: with a VirtualStore copy of the list
@@ -86,8 +84,7 @@ TEST_F(VelsetupLogic, AVirtualStoreCopyOfTheListGetsTheEntryToo) {
   file.write("[Add-Ins32]\r\nOther.Connect=0\r\n");
 
   run({[] { press(L"登録"); }});
-  ASSERT_EQ(boxes.seen.size(), 1u);
-  EXPECT_EQ(boxes.seen[0].text, L"アドイン「ベルモラ」の登録成功");
+  expectMessage(boxes.seen, true);
   EXPECT_EQ(file.value("Add-Ins32", "Velmora.VelmoraClass"), "3");
   EXPECT_EQ(file.value("Add-Ins32", "Other.Connect"), "0");
   EXPECT_EQ(AddInListFile::valueIn(copy, "Add-Ins32", "Velmora.VelmoraClass"), "3");
@@ -97,8 +94,7 @@ TEST_F(VelsetupLogic, AVirtualStoreCopyOfTheListGetsTheEntryToo) {
 TEST_F(VelsetupLogic, WithoutAVirtualStoreCopyOnlyTheWindowsListIsWritten) {
   LocalAppDataFolder local;
   run({[] { press(L"登録"); }});
-  ASSERT_EQ(boxes.seen.size(), 1u);
-  EXPECT_EQ(boxes.seen[0].text, L"アドイン「ベルモラ」の登録成功");
+  expectMessage(boxes.seen, true);
   EXPECT_EQ(file.value("Add-Ins32", "Velmora.VelmoraClass"), "3");
   EXPECT_FALSE(std::filesystem::exists(local.path() / L"VirtualStore")) << "no copy is made";
 }
@@ -117,7 +113,7 @@ TEST_F(VelsetupLogic, AVirtualStoreCopyThatCannotBeWrittenIsAFailure) {
   }
   run({[] { press(L"登録"); }});
   SetFileAttributesW(copy.c_str(), FILE_ATTRIBUTE_NORMAL);
-  expectFailureMessage(boxes.seen);
+  expectMessage(boxes.seen, false);
   EXPECT_EQ(file.value("Add-Ins32", "Velmora.VelmoraClass"), "3") << "the other list is written";
 }
 
@@ -131,7 +127,7 @@ TEST_F(VelsetupLogic, CancelAndTheCloseBoxWriteAndSayNothing) {
 TEST_F(VelsetupLogic, AListThatCannotBeWrittenIsReportedAsAFailureWithTheErrorIcon) {
   file.blockWithDirectory();
   run({[] { press(L"登録"); }});
-  expectFailureMessage(boxes.seen);
+  expectMessage(boxes.seen, false);
 }
 
 TEST_F(VelsetupLogic, AReadOnlyListIsReportedAsAFailureAndStaysAsItWas) {
@@ -141,7 +137,7 @@ TEST_F(VelsetupLogic, AReadOnlyListIsReportedAsAFailureAndStaysAsItWas) {
     GTEST_SKIP() << "this user may write read-only files";
   }
   run({[] { press(L"登録"); }});
-  expectFailureMessage(boxes.seen);
+  expectMessage(boxes.seen, false);
   EXPECT_EQ(file.bytes(), before);
 }
 
