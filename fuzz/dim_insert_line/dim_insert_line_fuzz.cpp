@@ -4,7 +4,6 @@
 #include "sim/ide/procedure_map.hpp"
 #include "sim/ide/vb_statements.hpp"
 #include "support/error.hpp"
-#include "support/utf.hpp"
 
 #include <algorithm>
 #include <cstdint>
@@ -52,19 +51,15 @@ void checkProcedure(const std::vector<std::u16string>& lines, const sim::Procedu
 }
 
 } // namespace
-} // namespace velmora::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace velmora;
-  fuzz::FuzzInput input(data, size);
+void checkInput(FuzzInput& input) {
   const bool units = (input.byte() & 1) != 0;
-  const std::string_view rest = input.rest();
-  const auto module =
-      sim::MemoryCodeModule::fromText(units ? fuzz::utf16Units(rest) : fromUtf8(rest));
+  const auto module = sim::MemoryCodeModule::fromText(textOf(units, input.rest()));
   const std::vector<std::u16string> lines = module->lineTexts();
   const std::vector<sim::Procedure> procedures = module->procedures().procedures();
-  for (std::size_t i = 0; i < std::min(procedures.size(), fuzz::kMostProcedures); ++i) {
-    fuzz::checkProcedure(lines, procedures[i]);
+  for (std::size_t i = 0; i < std::min(procedures.size(), kMostProcedures); ++i) {
+    checkProcedure(lines, procedures[i]);
   }
-  return 0;
 }
+
+} // namespace velmora::fuzz

@@ -1,16 +1,12 @@
 #include "fuzz_input.hpp"
-#include "sim/codec/iconv_ansi_codec.hpp"
 #include "sim/ide/file_bytes.hpp"
 #include "sim/ide/project_loader.hpp"
 #include "sim/ide/vbp_file.hpp"
 #include "support/error.hpp"
 
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
-#include <memory>
 #include <string>
-#include <unistd.h>
 
 // A project file (.vbp) as the in-memory IDE loads it, beside a few module files, a directory
 // named like one and a subdirectory. Loading either gives the modules the file lists or fails
@@ -24,9 +20,7 @@ namespace fs = std::filesystem;
 
 const fs::path& directory() {
   static const fs::path made = [] {
-    std::string name = (fs::temp_directory_path() / "velmora-fuzz-project-XXXXXX").string();
-    require(mkdtemp(name.data()) != nullptr, "no temporary directory");
-    fs::path dir(name);
+    const fs::path dir = scratchDirectory();
     fs::create_directories(dir / "sub");
     fs::create_directories(dir / "d.bas");
     sim::writeFileBytes(dir / "a.bas", "Attribute VB_Name = \"basA\"\r\nPublic x As Long\r\n");
@@ -38,11 +32,6 @@ const fs::path& directory() {
     return dir;
   }();
   return made;
-}
-
-const sim::AnsiCodePage& codePage932() {
-  static const sim::AnsiCodePage page(std::make_shared<sim::IconvAnsiCodec>(), u"932");
-  return page;
 }
 
 void check(std::string_view bytes) {
@@ -65,10 +54,8 @@ void check(std::string_view bytes) {
 }
 
 } // namespace
-} // namespace velmora::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  velmora::fuzz::FuzzInput input(data, size);
-  velmora::fuzz::check(input.rest());
-  return 0;
+void checkInput(FuzzInput& input) {
+  check(input.rest());
 }
+} // namespace velmora::fuzz

@@ -2,6 +2,7 @@
 #include "sim/vbide/scenario/key_chord.hpp"
 #include "sim/vbide/scenario/scenario_script.hpp"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <string>
@@ -43,11 +44,10 @@ int functionKey(const std::string& name) {
       name.find_first_not_of("0123456789", 1) != std::string::npos) {
     return 0;
   }
-  const std::size_t first = name.find_first_not_of('0', 1);
-  if (first == std::string::npos || name.size() - first > 2) {
-    return 0; // zero, or a hundred and more
+  int number = 0;
+  for (const char digit : name.substr(1)) {
+    number = std::min(number * 10 + (digit - '0'), 100);
   }
-  const int number = std::stoi(name.substr(first));
   return number <= 24 ? number : 0;
 }
 
@@ -100,10 +100,8 @@ void check(std::string_view text) {
 }
 
 } // namespace
-} // namespace velmora::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  velmora::fuzz::FuzzInput input(data, size);
-  velmora::fuzz::check(input.rest());
-  return 0;
+void checkInput(FuzzInput& input) {
+  check(input.rest());
 }
+} // namespace velmora::fuzz

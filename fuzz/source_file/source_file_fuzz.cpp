@@ -1,5 +1,4 @@
 #include "fuzz_input.hpp"
-#include "sim/codec/iconv_ansi_codec.hpp"
 #include "sim/ide/source_binding.hpp"
 #include "sim/ide/source_file.hpp"
 #include "support/error.hpp"
@@ -29,11 +28,6 @@ constexpr std::array<Kind, 6> kKinds = {{{sim::kStdModuleKind, u"Fuzz.bas"},
                                          {sim::kUserControlKind, u"Fuzz.ctl"},
                                          {sim::kPropertyPageKind, u"Fuzz.pag"},
                                          {sim::kUserDocumentKind, u"Fuzz.dob"}}};
-
-const sim::AnsiCodePage& codePage932() {
-  static const sim::AnsiCodePage page(std::make_shared<sim::IconvAnsiCodec>(), u"932");
-  return page;
-}
 
 bool endsWithLineBreak(std::string_view bytes) {
   return !bytes.empty() && (bytes.back() == '\n' || bytes.back() == '\r');
@@ -74,10 +68,8 @@ void check(FuzzInput& input) {
 }
 
 } // namespace
-} // namespace velmora::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  velmora::fuzz::FuzzInput input(data, size);
-  velmora::fuzz::check(input);
-  return 0;
+void checkInput(FuzzInput& input) {
+  check(input);
 }
+} // namespace velmora::fuzz

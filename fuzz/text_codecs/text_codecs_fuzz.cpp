@@ -1,5 +1,4 @@
 #include "fuzz_input.hpp"
-#include "sim/codec/iconv_ansi_codec.hpp"
 #include "support/utf.hpp"
 
 #include <array>
@@ -66,14 +65,13 @@ void toUtf8Checks(std::string_view bytes) {
   require(fromUtf8(toUtf8(units)) == expected, "UTF-16 did not come back from UTF-8");
 }
 
-const sim::IconvAnsiCodec& codePage932() {
-  static const sim::IconvAnsiCodec codec;
-  return codec;
+const AnsiCodec& codec() {
+  return *codePage932().codec;
 }
 
 // Bytes below 0x40 are never the second byte of a pair in code page 932.
 void ansiDecodeChecks(std::string_view bytes) {
-  const std::u16string text = codePage932().decode(bytes);
+  const std::u16string text = codec().decode(bytes);
   require(text.size() <= bytes.size(), "code page decoding made more units than bytes");
   require(wellFormed(text), "code page decoding gave a lone surrogate");
   require(counts(text, 0x40) == counts(bytes, 0x40),
@@ -83,7 +81,7 @@ void ansiDecodeChecks(std::string_view bytes) {
 // Each unit comes back as itself or as '?' (a character the code page lacks).
 void ansiEncodeChecks(std::string_view bytes) {
   const std::u16string text = utf16Units(bytes);
-  const std::u16string back = codePage932().decode(codePage932().encode(text));
+  const std::u16string back = codec().decode(codec().encode(text));
   require(back.size() == text.size(), "a code page round trip changed the length");
   for (std::size_t i = 0; i < text.size(); ++i) {
     require(back[i] == text[i] || back[i] == u'?', "a code page round trip changed a character");
@@ -91,26 +89,13 @@ void ansiEncodeChecks(std::string_view bytes) {
 }
 
 } // namespace
-} // namespace velmora::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace velmora::fuzz;
-  FuzzInput input(data, size);
+void checkInput(FuzzInput& input) {
+  using Check = void (*)(std::string_view);
+  constexpr std::array<Check, 4> kChecks = {fromUtf8Checks, toUtf8Checks, ansiDecodeChecks,
+                                            ansiEncodeChecks};
   const std::uint8_t choice = input.byte();
-  const std::string_view bytes = input.rest();
-  switch (choice % 4) {
-  case 0:
-    fromUtf8Checks(bytes);
-    break;
-  case 1:
-    toUtf8Checks(bytes);
-    break;
-  case 2:
-    ansiDecodeChecks(bytes);
-    break;
-  default:
-    ansiEncodeChecks(bytes);
-    break;
-  }
-  return 0;
+  kChecks[choice % kChecks.size()](input.rest());
 }
+
+} // namespace velmora::fuzz

@@ -2,7 +2,6 @@
 #include "settings/vb_number.hpp"
 #include "support/error.hpp"
 #include "support/text.hpp"
-#include "support/utf.hpp"
 
 #include <cfenv>
 #include <cmath>
@@ -95,13 +94,10 @@ void check(std::u16string_view text) {
 }
 
 } // namespace
-} // namespace velmora::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace velmora::fuzz;
-  FuzzInput input(data, size);
+void checkInput(FuzzInput& input) {
   const bool units = (input.byte() & 1) != 0;
-  const std::string_view rest = input.rest();
-  check(units ? utf16Units(rest) : velmora::fromUtf8(rest));
-  return 0;
+  check(textOf(units, input.rest()));
 }
+
+} // namespace velmora::fuzz

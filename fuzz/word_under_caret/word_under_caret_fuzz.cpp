@@ -9,7 +9,6 @@
 #include "sim/ide/memory_code_pane.hpp"
 #include "sim/ide/memory_vb_component.hpp"
 #include "sim/ide/memory_vbe.hpp"
-#include "support/utf.hpp"
 
 #include <cstdint>
 #include <memory>
@@ -55,7 +54,7 @@ void check(FuzzInput& input) {
   const std::uint8_t lineChoice = input.byte();
   const auto column = static_cast<std::int16_t>(input.word());
   const std::string_view rest = input.rest();
-  const std::u16string text = (flags & 1) != 0 ? utf16Units(rest) : fromUtf8(rest);
+  const std::u16string text = textOf((flags & 1) != 0, rest);
 
   WordDelimiters delimiters;
   BuildWordDelimiters(delimiters);
@@ -101,10 +100,8 @@ void check(FuzzInput& input) {
 }
 
 } // namespace
-} // namespace velmora::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  velmora::fuzz::FuzzInput input(data, size);
-  velmora::fuzz::check(input);
-  return 0;
+void checkInput(FuzzInput& input) {
+  check(input);
 }
+} // namespace velmora::fuzz
