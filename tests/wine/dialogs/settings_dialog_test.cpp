@@ -52,7 +52,7 @@ TEST_F(SettingsDialogLoad, BuildsTheHiddenWindowAndRegistersTheHotKeysReportingA
   EXPECT_EQ(boxes.seen[0].title, L"Velmora");
   EXPECT_EQ(boxes.seen[0].buttons, std::vector<int>{IDOK});
   other.reset();
-  for (const UINT key : {'D', 'G', 'B'}) {
+  for (const UINT key : {UINT{'D'}, UINT{'G'}, UINT{'B'}}) {
     EXPECT_EQ(registrationError(kCtrlShift, key), kHotKeyAlreadyRegistered)
         << static_cast<char>(key);
   }
@@ -169,7 +169,7 @@ TEST_F(SettingsDialogOk, OkWritesTheSettingsFileAndRegistersTheNewHotKeysOrRepor
     EXPECT_EQ(registrationError(modifiers, key), kHotKeyAlreadyRegistered)
         << static_cast<char>(key);
   }
-  for (const UINT key : {'D', 'P', 'B'}) {
+  for (const UINT key : {UINT{'D'}, UINT{'P'}, UINT{'B'}}) {
     EXPECT_EQ(registrationError(kCtrlShift, key), 0u) << static_cast<char>(key);
   }
 
