@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,25 +18,20 @@ namespace {
 using sim::vbide::KeyChord;
 namespace vk = sim::vbide::vk;
 
-std::string lower(std::string_view text) {
-  std::string out;
-  for (const char c : text) {
-    out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  }
-  return out;
+std::string lower(std::string text) {
+  std::ranges::transform(text, text.begin(),
+                         [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return text;
 }
 
 std::uint16_t modifierNamed(const std::string& name) {
-  if (name == "ctrl" || name == "control") {
-    return vk::kControl;
-  }
-  if (name == "shift") {
-    return vk::kShift;
-  }
-  if (name == "alt") {
-    return vk::kMenu;
-  }
-  return name == "win" ? vk::kLWin : 0;
+  const std::map<std::string, std::uint16_t> names = {{"ctrl", vk::kControl},
+                                                      {"control", vk::kControl},
+                                                      {"shift", vk::kShift},
+                                                      {"alt", vk::kMenu},
+                                                      {"win", vk::kLWin}};
+  const auto found = names.find(name);
+  return found == names.end() ? 0 : found->second;
 }
 
 // The function key a name spells ("F7", "f007"), read as a number of any length.

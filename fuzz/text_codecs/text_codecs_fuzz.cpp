@@ -10,22 +10,22 @@
 namespace velmora::fuzz {
 namespace {
 
-bool isHighSurrogate(char16_t c) {
-  return c >= 0xD800 && c < 0xDC00;
-}
-bool isLowSurrogate(char16_t c) {
-  return c >= 0xDC00 && c < 0xE000;
-}
-
-bool wellFormed(std::u16string_view text) {
+// The text with every surrogate that is not part of a pair replaced by U+FFFD.
+std::u16string pairedSurrogatesOnly(std::u16string text) {
+  const auto isHigh = [](char16_t c) { return c >= 0xD800 && c < 0xDC00; };
+  const auto isLow = [](char16_t c) { return c >= 0xDC00 && c < 0xE000; };
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (isHighSurrogate(text[i]) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) {
+    if (isHigh(text[i]) && i + 1 < text.size() && isLow(text[i + 1])) {
       ++i;
-    } else if (isHighSurrogate(text[i]) || isLowSurrogate(text[i])) {
-      return false;
+    } else if (isHigh(text[i]) || isLow(text[i])) {
+      text[i] = u'\uFFFD';
     }
   }
-  return true;
+  return text;
+}
+
+bool wellFormed(const std::u16string& text) {
+  return pairedSurrogatesOnly(text) == text;
 }
 
 // How often each character below `limit` occurs.
@@ -53,16 +53,8 @@ void fromUtf8Checks(std::string_view bytes) {
 
 void toUtf8Checks(std::string_view bytes) {
   const std::u16string units = utf16Units(bytes);
-  std::u16string expected = units;
-  for (std::size_t i = 0; i < expected.size(); ++i) {
-    if (isHighSurrogate(expected[i]) && i + 1 < expected.size() &&
-        isLowSurrogate(expected[i + 1])) {
-      ++i;
-    } else if (isHighSurrogate(expected[i]) || isLowSurrogate(expected[i])) {
-      expected[i] = u'\uFFFD';
-    }
-  }
-  require(fromUtf8(toUtf8(units)) == expected, "UTF-16 did not come back from UTF-8");
+  require(fromUtf8(toUtf8(units)) == pairedSurrogatesOnly(units),
+          "UTF-16 did not come back from UTF-8");
 }
 
 const AnsiCodec& codec() {

@@ -1,3 +1,4 @@
+#include "sim/ide/memory_code_module.hpp"
 #include "sim/ide/procedure_map.hpp"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,10 @@ struct Found {
   friend bool operator==(const Found&, const Found&) = default;
 };
 
+Lines linesOf(std::u16string_view text) {
+  return MemoryCodeModule::fromText(text)->lineTexts();
+}
+
 std::vector<Found> found(const Lines& lines) {
   std::vector<Found> result;
   const ProcedureMap map = ProcedureMap::scan(lines);
@@ -26,28 +31,16 @@ std::vector<Found> found(const Lines& lines) {
 }
 
 TEST(ProcedureDetection, HeadersWithEveryModifierCombinationAndKind) {
-  const Lines lines = {
-      u"Sub A()",
-      u"End Sub",
-      u"Public Static Function B$(x)",
-      u"End Function",
-      u"Private Sub C()",
-      u"End Sub",
-      u"Friend Function D() As Long",
-      u"End Function",
-      u"Static Sub E()",
-      u"End Sub",
-      u"Public Property Get F() As Long",
-      u"End Property",
-      u"Public Property Let F(v As Long)",
-      u"End Property",
-      u"Property Set G(o As Object)",
-      u"End Property",
-      u"private   sub   h ( )",
-      u"end   sub",
-      u"Public Sub [Select]()",
-      u"End Sub",
-  };
+  const Lines lines = linesOf(u"Sub A()\nEnd Sub\n"
+                              u"Public Static Function B$(x)\nEnd Function\n"
+                              u"Private Sub C()\nEnd Sub\n"
+                              u"Friend Function D() As Long\nEnd Function\n"
+                              u"Static Sub E()\nEnd Sub\n"
+                              u"Public Property Get F() As Long\nEnd Property\n"
+                              u"Public Property Let F(v As Long)\nEnd Property\n"
+                              u"Property Set G(o As Object)\nEnd Property\n"
+                              u"private   sub   h ( )\nend   sub\n"
+                              u"Public Sub [Select]()\nEnd Sub");
   EXPECT_EQ(found(lines), (std::vector<Found>{{u"A", ProcKind::Procedure, 1},
                                               {u"B", ProcKind::Procedure, 3},
                                               {u"C", ProcKind::Procedure, 5},
@@ -61,30 +54,16 @@ TEST(ProcedureDetection, HeadersWithEveryModifierCombinationAndKind) {
 }
 
 TEST(ProcedureDetection, NotFooledByLookalikes) {
-  const Lines lines = {
-      u"Private Declare Function GetTickCount Lib \"kernel32\" () As Long",
-      u"Public Declare Sub Sleep Lib \"kernel32\" _",
-      u"    (ByVal ms As Long)",
-      u"Private Type Pair",
-      u"    EndSub As Long",
-      u"End Type",
-      u"Public Enum Mode",
-      u"    mdOne",
-      u"End Enum",
-      u"Public Event Changed()",
-      u"' Sub Commented()",
-      u"Rem Function Remarked()",
-      u"Const TEXT = \"Sub InString()\"",
-      u"Public Sub Real()", // 14
-      u"    Exit Sub",
-      u"    EndSub = 1",
-      u"    x = \"End Sub\"",
-      u"    ' End Sub",
-      u"    Rem End Sub",
-      u"    If x Then End",
-      u"    Ending Sub",
-      u"End Sub", // 22
-  };
+  const Lines lines =
+      linesOf(u"Private Declare Function GetTickCount Lib \"kernel32\" () As Long\n"
+              u"Public Declare Sub Sleep Lib \"kernel32\" _\n    (ByVal ms As Long)\n"
+              u"Private Type Pair\n    EndSub As Long\nEnd Type\n"
+              u"Public Enum Mode\n    mdOne\nEnd Enum\nPublic Event Changed()\n"
+              u"' Sub Commented()\nRem Function Remarked()\nConst TEXT = \"Sub InString()\"\n"
+              u"Public Sub Real()\n" // 14
+              u"    Exit Sub\n    EndSub = 1\n    x = \"End Sub\"\n    ' End Sub\n    Rem End Sub\n"
+              u"    If x Then End\n    Ending Sub\n"
+              u"End Sub"); // 22
   const ProcedureMap map = ProcedureMap::scan(lines);
   ASSERT_EQ(map.procedures().size(), 1U);
   EXPECT_EQ(map.procedures()[0].bodyLine, 14);
@@ -92,19 +71,12 @@ TEST(ProcedureDetection, NotFooledByLookalikes) {
   EXPECT_EQ(map.declarationLines(), 13);
 }
 
+// A mark inside a string continues nothing; a comment continues like code.
 TEST(ProcedureDetection, ContinuationLines) {
-  const Lines lines = {
-      u"Public _",
-      u"  Function Total(a As Long, _",
-      u"                 b As Long) As Long",
-      u"    x = \"a _\"", // a mark inside a string continues nothing
-      u"End _",
-      u"  Function",
-      u"' note _", // a comment continues like code
-      u"Sub Hidden()",
-      u"Sub Shown()",
-      u"End Sub",
-  };
+  const Lines lines = linesOf(u"Public _\n  Function Total(a As Long, _\n"
+                              u"                 b As Long) As Long\n"
+                              u"    x = \"a _\"\nEnd _\n  Function\n"
+                              u"' note _\nSub Hidden()\nSub Shown()\nEnd Sub");
   const ProcedureMap map = ProcedureMap::scan(lines);
   ASSERT_EQ(map.procedures().size(), 2U);
   EXPECT_EQ(map.procedures()[0].name, u"Total");

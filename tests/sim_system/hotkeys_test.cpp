@@ -40,19 +40,5 @@ TEST_F(SimHotkeys, ACombinationIsHeldOnceAcrossProgramsWithTheSystemsErrors) {
   EXPECT_EQ(ide.hotkeys().lastError(), kErrorSuccess);
 }
 
-TEST_F(SimHotkeys, APressReachesTheHoldersWindowWhenItsProgramPumps) {
-  ASSERT_TRUE(ide.hotkeys().registerHotKey(ideWindow, 0xC002, kCtrlShift, 'D'));
-  EXPECT_FALSE(desktop.hotkeys().press(kCtrlShift, 'Q'));
-  EXPECT_TRUE(desktop.hotkeys().press(kCtrlShift, 'D'));
-  EXPECT_TRUE(other.queue().pending().empty());
-  EXPECT_TRUE(desktop.windows().defaultProcedureMessages(ideWindow).empty());
-  ide.pump().doEvents();
-  const auto& seen = desktop.windows().defaultProcedureMessages(ideWindow);
-  ASSERT_EQ(seen.size(), 1U);
-  EXPECT_EQ(seen[0].message, kWmHotKey);
-  EXPECT_EQ(seen[0].wParam, 0xC002U);
-  EXPECT_EQ(seen[0].lParam, ('D' << 16) | kCtrlShift);
-}
-
 } // namespace
 } // namespace velmora::sim
