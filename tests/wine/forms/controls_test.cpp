@@ -4,7 +4,6 @@
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
-#include <imm.h>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,8 +13,6 @@ namespace velmora {
 namespace {
 
 using testing::click;
-using testing::typeText;
-using testing::UiSteps;
 using testing::windowOf;
 
 FormSpec controlsSpec() {
@@ -24,7 +21,6 @@ FormSpec controlsSpec() {
       controlSpec(ControlKind::CheckBox, "chkComment", u"ｺﾒﾝﾄ", {120, 600, 2000, 255}, 3));
   ControlSpec keys = controlSpec(ControlKind::ComboBox, "cboKey", u"", {120, 900, 1500, 300}, 4);
   keys.comboStyle = ComboStyle::DropDownList;
-  keys.index = 0;
   form.controls.push_back(keys);
   ControlSpec list = controlSpec(ControlKind::ListBox, "List1", u"", {1800, 900, 1300, 900}, 6);
   list.items = {u"Module1", u"Module2"};
@@ -51,82 +47,51 @@ TEST_F(Controls, ACheckBoxClickSeesTheNewValueAndCodeRaisesNoClick) {
   CheckBox& box = form->checkBox("chkComment");
   std::vector<int> seen;
   box.onClick([&] { seen.push_back(box.value()); });
-  box.setValue(1);
-  EXPECT_EQ(box.value(), 1);
   box.setValue(2);
   EXPECT_EQ(box.value(), 2) << "grayed";
-  EXPECT_TRUE(seen.empty());
   EXPECT_THROW(box.setValue(3), Error);
-  EXPECT_EQ(box.value(), 2);
+  EXPECT_TRUE(seen.empty());
   click(box);
   click(box);
-  click(box);
-  EXPECT_EQ(seen, (std::vector<int>{1, 0, 1}));
+  EXPECT_EQ(seen, (std::vector<int>{1, 0}));
   box.setEnabled(false);
   click(box);
-  EXPECT_EQ(seen.size(), 3u) << "a disabled box takes no clicks";
+  EXPECT_EQ(seen.size(), 2u) << "a disabled box takes no clicks";
 }
 
+// The dialogs' tests walk the lists through their paths; these are the edges they leave out.
 TEST_F(Controls, ListsKeepTheirEntriesInOrderAndADropDownListItsItemData) {
-  ComboBox& keys = form->comboBox("cboKey", 0);
+  ComboBox& keys = form->comboBox("cboKey");
   keys.addItem(u"A", 65);
   keys.addItem(u"負", -7);
-  keys.addItem(u"大", 0x7FFFFFFF);
-  ASSERT_EQ(keys.count(), 3);
   EXPECT_EQ(keys.itemData(1), -7);
-  EXPECT_EQ(keys.itemData(2), 0x7FFFFFFF);
-  EXPECT_EQ(keys.itemText(1), u"負");
-  EXPECT_EQ(keys.listIndex(), -1);
-  keys.setListIndex(1);
-  EXPECT_EQ(keys.text(), u"負");
-  keys.setText(u"A");
-  EXPECT_EQ(keys.listIndex(), 0);
+  keys.setText(u"負");
+  EXPECT_EQ(keys.listIndex(), 1);
   EXPECT_THROW(keys.setText(u"a"), Error) << "only its own texts, exactly";
-  EXPECT_EQ(keys.listIndex(), 0);
-  EXPECT_THROW(keys.itemData(3), Error);
-  EXPECT_THROW(keys.setListIndex(3), Error);
-  keys.clear();
-  EXPECT_EQ(keys.count(), 0);
+  EXPECT_THROW(keys.setListIndex(2), Error);
 
   ListBox& list = form->listBox("List1");
   list.addItem(u"Basic");
-  ASSERT_EQ(list.count(), 3);
-  EXPECT_EQ(list.itemText(0), u"Module1");
   EXPECT_EQ(list.itemText(2), u"Basic");
   list.setListIndex(2);
-  EXPECT_EQ(list.listIndex(), 2);
-  EXPECT_THROW(list.itemText(3), Error);
   list.clear();
+  EXPECT_EQ(list.count(), 0);
   EXPECT_EQ(list.listIndex(), -1);
-}
 
-TEST_F(Controls, AReportListViewHoldsRowsOfCellsWithOneSelectedRow) {
   ListView& view = form->listView("ListView1");
-  HWND window = windowOf(view);
-  EXPECT_NE(GetWindowLongW(window, GWL_STYLE) & LVS_SINGLESEL, 0);
-  EXPECT_NE(SendMessageW(window, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_FULLROWSELECT, 0);
-  EXPECT_EQ(SendMessageW(window, LVM_GETCOLUMNWIDTH, 0, 0),
-            SendMessageW(window, LVM_GETCOLUMNWIDTH, 1, 0));
   view.addRow({u"str", u"String"});
-  view.addRow({u"int", u"Integer"});
   view.addRow({u"lng"});
-  ASSERT_EQ(view.rowCount(), 3);
-  EXPECT_EQ(view.cell(2, 1), u"");
   const std::u16string longType(300, u'型');
-  view.setCell(2, 1, longType);
-  EXPECT_EQ(view.cell(2, 1), longType);
-  EXPECT_EQ(view.selectedRow(), -1);
+  view.setCell(1, 1, longType);
+  EXPECT_EQ(view.cell(1, 1), longType);
+  view.selectRow(0);
   view.selectRow(1);
-  view.selectRow(2);
-  EXPECT_EQ(view.selectedRow(), 2);
-  EXPECT_EQ(SendMessageW(window, LVM_GETSELECTEDCOUNT, 0, 0), 1);
+  EXPECT_EQ(view.selectedRow(), 1);
+  EXPECT_EQ(SendMessageW(windowOf(view), LVM_GETSELECTEDCOUNT, 0, 0), 1);
   view.removeRow(0);
-  EXPECT_EQ(view.cell(0, 0), u"int");
-  EXPECT_THROW(view.cell(2, 0), Error);
-  EXPECT_THROW(view.cell(0, 2), Error);
+  EXPECT_EQ(view.cell(0, 0), u"lng");
+  EXPECT_THROW(view.cell(1, 0), Error);
   EXPECT_THROW(view.addRow({u"a", u"b", u"c"}), Error);
-  view.clearRows();
-  EXPECT_EQ(view.rowCount(), 0);
 }
 
 TEST_F(Controls, ATextBoxGotFocusHandlerCanSelectItsTextBeforeTheUserTypes) {
@@ -138,10 +103,10 @@ TEST_F(Controls, ATextBoxGotFocusHandlerCanSelectItsTextBeforeTheUserTypes) {
     text.select(0, static_cast<int>(text.text().size()));
   });
   std::vector<int> selection;
-  UiSteps steps({
+  testing::UiSteps steps({
       [&] {
         selection = {text.selectionStart(), text.selectionLength()};
-        typeText(windowOf(text), L"xy");
+        testing::typeText(windowOf(text), L"xy");
       },
       [&] { form->hide(); },
   });
@@ -150,42 +115,11 @@ TEST_F(Controls, ATextBoxGotFocusHandlerCanSelectItsTextBeforeTheUserTypes) {
   EXPECT_EQ(selection, (std::vector<int>{0, 3}));
   EXPECT_EQ(text.text(), u"xy");
   text.select(1, 99);
-  EXPECT_EQ(text.selectionStart(), 1);
   EXPECT_EQ(text.selectionLength(), 1) << "clamped to the text";
-}
-
-TEST_F(Controls, ATextBoxOpensOrClosesTheInputMethodWhenItGetsTheFocus) {
-  if (ImmIsIME(GetKeyboardLayout(0)) == FALSE) {
-    GTEST_SKIP() << "no input method for this keyboard layout";
-  }
-  TextBox& text = form->textBox("txtValue");
-  const auto openStatus = [&] {
-    HWND window = windowOf(text);
-    HIMC context = ImmGetContext(window);
-    const BOOL open = context != nullptr && ImmGetOpenStatus(context);
-    ImmReleaseContext(window, context);
-    return open != FALSE;
-  };
-  std::vector<bool> seen;
-  text.setImeMode(ImeMode::On);
-  UiSteps steps({
-      [&] { seen.push_back(openStatus()); },
-      [&] { form->button("OKButton").setFocus(); },
-      [&] { text.setImeMode(ImeMode::Off); },
-      [&] { text.setFocus(); },
-      [&] { seen.push_back(openStatus()); },
-      [&] { text.setImeMode(ImeMode::On); },
-      [&] { seen.push_back(openStatus()); },
-      [&] { form->hide(); },
-  });
-  form->showModal();
-  EXPECT_EQ(seen, (std::vector<bool>{true, false, true}));
 }
 
 TEST_F(Controls, ATimerFiresOnlyWhileEnabled) {
   Timer& timer = form->timer("Timer1");
-  EXPECT_FALSE(timer.enabled());
-  EXPECT_EQ(timer.interval(), 10);
   int ticks = 0;
   timer.onTimer([&] {
     if (++ticks == 3) {
@@ -193,14 +127,12 @@ TEST_F(Controls, ATimerFiresOnlyWhileEnabled) {
       form->hide();
     }
   });
-  HWND window = windowOf(*form);
-  UiSteps steps({[&] { timer.setEnabled(true); }});
+  testing::UiSteps steps({[&] { timer.setEnabled(true); }});
   form->showModal();
   EXPECT_EQ(ticks, 3);
-  EXPECT_FALSE(timer.enabled());
   // A tick that was already queued when the timer stopped raises nothing.
   for (WPARAM id = 100; id < 120; ++id) {
-    SendMessageW(window, WM_TIMER, id, 0);
+    SendMessageW(windowOf(*form), WM_TIMER, id, 0);
   }
   EXPECT_EQ(ticks, 3);
 }

@@ -6,7 +6,6 @@
 #include "ports/control_layouts.hpp"
 
 #include <string>
-#include <vector>
 #include <windows.h>
 
 namespace velmora::testing {
@@ -18,17 +17,6 @@ inline HWND windowOf(Control& control) {
 
 inline HWND windowOf(const Form& form) {
   return win32::fromInteger<HWND>(form.handle());
-}
-
-inline int screenDpiX() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-  ReleaseDC(nullptr, screen);
-  return dpi;
-}
-
-inline int pixels(int twips) {
-  return MulDiv(twips, screenDpiX(), 1440);
 }
 
 // Keys arrive as the user's do: posted to the focused window and taken by the modal loop.

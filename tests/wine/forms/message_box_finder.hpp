@@ -13,32 +13,11 @@ struct MessageBoxSeen {
   HWND window = nullptr;
   std::wstring title;
   std::wstring text;
-  bool icon = false; // an icon is shown
+  bool icon = false;
   HWND owner = nullptr;
   std::vector<int> buttons; // of IDOK, IDCANCEL, IDYES, IDNO, in that order
-  int defaultButton = 0;    // the one drawn as the default
+  int defaultButton = 0;
 };
-
-inline BOOL CALLBACK noteIcon(HWND child, LPARAM found) {
-  wchar_t className[16] = {};
-  GetClassNameW(child, className, 16);
-  const LONG style = GetWindowLongW(child, GWL_STYLE);
-  if (lstrcmpiW(className, L"Static") == 0 && (style & SS_TYPEMASK) == SS_ICON &&
-      (style & WS_VISIBLE) != 0 && SendMessageW(child, STM_GETICON, 0, 0) != 0) {
-    *win32::fromInteger<bool*>(found) = true;
-  }
-  return TRUE;
-}
-
-inline BOOL CALLBACK noteBox(HWND window, LPARAM found) {
-  wchar_t className[16] = {};
-  GetClassNameW(window, className, 16);
-  if (lstrcmpW(className, L"#32770") == 0 && IsWindowVisible(window) != FALSE) {
-    *win32::fromInteger<HWND*>(found) = window;
-    return FALSE;
-  }
-  return TRUE;
-}
 
 inline std::wstring textOf(HWND window) {
   wchar_t text[512] = {};
@@ -46,16 +25,28 @@ inline std::wstring textOf(HWND window) {
   return text;
 }
 
-// What the message box `window` shows.
+inline BOOL CALLBACK noteIcon(HWND child, LPARAM found) {
+  wchar_t className[16] = {};
+  GetClassNameW(child, className, 16);
+  if (lstrcmpiW(className, L"Static") == 0 &&
+      (GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) != 0 &&
+      SendMessageW(child, STM_GETICON, 0, 0) != 0) {
+    *win32::fromInteger<bool*>(found) = true;
+  }
+  return TRUE;
+}
+
 inline MessageBoxSeen describeMessageBox(HWND window) {
-  MessageBoxSeen seen;
-  seen.window = window;
-  seen.title = textOf(seen.window);
-  seen.text = textOf(GetDlgItem(seen.window, 0xFFFF));
-  EnumChildWindows(seen.window, noteIcon, reinterpret_cast<LPARAM>(&seen.icon));
-  seen.owner = GetWindow(seen.window, GW_OWNER);
+  MessageBoxSeen seen{window,
+                      textOf(window),
+                      textOf(GetDlgItem(window, 0xFFFF)),
+                      false,
+                      GetWindow(window, GW_OWNER),
+                      {},
+                      0};
+  EnumChildWindows(window, noteIcon, reinterpret_cast<LPARAM>(&seen.icon));
   for (int id : {IDOK, IDCANCEL, IDYES, IDNO}) {
-    if (HWND button = GetDlgItem(seen.window, id)) {
+    if (HWND button = GetDlgItem(window, id)) {
       seen.buttons.push_back(id);
       if ((GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
         seen.defaultButton = id;
@@ -65,14 +56,11 @@ inline MessageBoxSeen describeMessageBox(HWND window) {
   return seen;
 }
 
-// The message box that is shown in `thread` (the calling thread by default), if any.
-inline MessageBoxSeen findMessageBox(DWORD thread = GetCurrentThreadId()) {
-  HWND window = nullptr;
-  EnumThreadWindows(thread, noteBox, reinterpret_cast<LPARAM>(&window));
-  return window != nullptr ? describeMessageBox(window) : MessageBoxSeen{};
+// The message box shown now (the test programs show one at a time).
+inline MessageBoxSeen findMessageBox() {
+  return describeMessageBox(FindWindowW(L"#32770", nullptr));
 }
 
-// Presses a button of the box (IDOK, IDYES, IDNO).
 inline void pressButton(const MessageBoxSeen& box, int id) {
   SendMessageW(GetDlgItem(box.window, id), BM_CLICK, 0, 0);
 }

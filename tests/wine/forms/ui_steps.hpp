@@ -11,13 +11,9 @@
 
 namespace velmora::testing {
 
-// Acts like a user inside whatever modal loop runs: the steps run one per tick of a timer, so each
-// runs inside the loop that is current at that moment (a form's, a message box's). A step that
-// opens a modal loop (a click that shows a dialog) therefore has the next steps run inside that
-// loop. The timer only paces the actions; nothing waits for a duration.
-//
-// If the loops keep running after the last step, the test has gone wrong: after a generous
-// number of idle ticks it fails and posts WM_QUIT to get out of the loops.
+// Acts like a user inside whatever modal loop runs: one step per tick of a timer, so a step that
+// opens a loop (a click that shows a dialog) has the next steps run inside it. The timer only
+// paces the steps. Loops still running long after the last step fail the test and get WM_QUIT.
 class UiSteps {
 public:
   explicit UiSteps(std::vector<std::function<void()>> steps) : steps_(std::move(steps)) {
@@ -41,16 +37,10 @@ public:
 private:
   static void CALLBACK tick(HWND pacer, UINT, UINT_PTR, DWORD) {
     auto* self = win32::fromInteger<UiSteps*>(GetWindowLongPtrW(pacer, GWLP_USERDATA));
-    if (self == nullptr) {
-      return;
-    }
-    if (self->next_ < self->steps_.size()) {
-      // Taken before it runs: the step may open a loop in which the next ticks arrive.
+    if (self != nullptr && self->next_ < self->steps_.size()) {
       const std::function<void()> step = self->steps_[self->next_++];
       step();
-      return;
-    }
-    if (++self->idleTicks_ == kIdleTicksAllowed) {
+    } else if (self != nullptr && ++self->idleTicks_ == kIdleTicksAllowed) {
       ADD_FAILURE() << "the modal loops kept running after the last step";
       PostQuitMessage(0);
     }
