@@ -22,7 +22,6 @@ std::size_t countOf(UINT message) {
 LRESULT CALLBACK repostingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_APP) {
     PostMessageW(window, WM_APP, wParam + 1, 0);
-    return 0;
   }
   return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -34,14 +33,9 @@ TEST(EventPump, DispatchesWhatIsPendingAndLeavesAQuitForTheLoopOutside) {
   for (int i = 0; i < 5; ++i) {
     PostMessageW(window.get(), kEchoMessage, static_cast<WPARAM>(i), 0);
   }
-  WNDCLASSW windowClass{};
-  windowClass.lpfnWndProc = repostingProcedure;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.lpszClassName = L"VelmoraRepostingWindow";
-  RegisterClassW(&windowClass);
-  HWND reposting = CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                   nullptr, windowClass.hInstance, nullptr);
-  ASSERT_NE(reposting, nullptr);
+  HWND reposting =
+      CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  SetWindowLongPtrW(reposting, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&repostingProcedure));
   PostMessageW(reposting, WM_APP, 0, 0);
   PostQuitMessage(3);
   Win32EventPump().doEvents();
@@ -54,10 +48,10 @@ TEST(EventPump, DispatchesWhatIsPendingAndLeavesAQuitForTheLoopOutside) {
   }
 }
 
-// A dialog without controls, from a template in memory.
+// A dialog without controls, from a template in memory: no menu, class or title.
 struct DialogTemplate {
   DLGTEMPLATE header;
-  std::array<WORD, 3> menuClassTitle; // none of each
+  std::array<WORD, 3> none;
 };
 
 INT_PTR CALLBACK recordingDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

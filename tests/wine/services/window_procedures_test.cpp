@@ -17,7 +17,7 @@ LONG_PTR procedureOf(HWND window) {
 }
 
 // The replacement the add-in installs, in miniature: WM_HOTKEY and WM_ACTIVATEAPP stay with it,
-// everything else goes on to the procedure it displaced.
+// kEchoMessage with wParam 1 throws, everything else goes on to the procedure it displaced.
 class Replacement {
 public:
   Replacement(Win32WindowProcedures& procedures, HWND window) : procedures_(procedures) {
@@ -27,6 +27,9 @@ public:
 
   std::intptr_t run(const WindowMessage& message) {
     saw.push_back(message.message);
+    if (message.message == kEchoMessage && message.wParam == 1) {
+      throw std::runtime_error("failed inside the procedure");
+    }
     if (message.message == kWmHotKey || message.message == kWmActivateApp) {
       return 0;
     }
@@ -44,6 +47,8 @@ private:
   Win32WindowProcedures& procedures_;
 };
 
+// Anything it does not keep reaches the original with its parameters, and the answer comes back;
+// an exception ends at the window procedure.
 TEST(WindowProcedures, TheReplacementKeepsItsMessagesAndPassesTheRestOn) {
   TestWindow window;
   const LONG_PTR original = procedureOf(window.get());
@@ -51,19 +56,19 @@ TEST(WindowProcedures, TheReplacementKeepsItsMessagesAndPassesTheRestOn) {
   Replacement replacement(procedures, window.get());
   ASSERT_NE(replacement.previous, 0u);
 
-  PostMessageW(window.get(), WM_HOTKEY, 0xC001, MAKELPARAM(MOD_CONTROL, 'D'));
-  ASSERT_TRUE(pumpUntil([&] { return replacement.sawMessage(kWmHotKey); }));
+  EXPECT_EQ(SendMessageW(window.get(), WM_HOTKEY, 0xC001, MAKELPARAM(MOD_CONTROL, 'D')), 0);
   EXPECT_EQ(SendMessageW(window.get(), WM_ACTIVATEAPP, FALSE, 0), 0);
+  EXPECT_TRUE(replacement.sawMessage(kWmHotKey));
   EXPECT_TRUE(replacement.sawMessage(kWmActivateApp));
   EXPECT_FALSE(originalSawMessage(WM_HOTKEY));
   EXPECT_FALSE(originalSawMessage(WM_ACTIVATEAPP));
 
-  // Anything else reaches the original with its parameters, and its answer comes back.
   EXPECT_EQ(SendMessageW(window.get(), kEchoMessage, 5, 21), 42);
   ASSERT_FALSE(originalSaw().empty());
-  EXPECT_EQ(originalSaw().back().message, kEchoMessage);
   EXPECT_EQ(originalSaw().back().wParam, 5u);
   EXPECT_EQ(originalSaw().back().lParam, 21);
+  EXPECT_EQ(SendMessageW(window.get(), kEchoMessage, 1, 10), 0);
+  EXPECT_EQ(SendMessageW(window.get(), kEchoMessage, 0, 10), 20) << "still in place";
 
   procedures.restore(window.handle(), replacement.previous);
   EXPECT_EQ(procedureOf(window.get()), original);
@@ -84,7 +89,6 @@ TEST(WindowProcedures, ReplacementsEndWithTheirAdapterOrTheirWindow) {
     ASSERT_NE(procedureOf(window.get()), original);
   }
   EXPECT_EQ(procedureOf(window.get()), original);
-  EXPECT_EQ(SendMessageW(window.get(), kEchoMessage, 0, 3), 6);
 
   Win32WindowProcedures procedures;
   Replacement replacement(procedures, window.get());
@@ -96,42 +100,19 @@ TEST(WindowProcedures, ReplacementsEndWithTheirAdapterOrTheirWindow) {
   EXPECT_EQ(procedures.lastError(), static_cast<std::uint32_t>(ERROR_INVALID_WINDOW_HANDLE));
 }
 
-// Subclassing through the ANSI functions would turn a Unicode window into an ANSI one and push
-// its texts through the ANSI code page, losing what the code page lacks.
+// Subclassing through the ANSI functions would turn the window into an ANSI one and push its
+// texts through the ANSI code page, losing what the code page lacks.
 TEST(WindowProcedures, WindowsKeepTheirCharacterSet) {
-  TestWindow unicode(true);
-  Win32WindowProcedures procedures;
-  Replacement onUnicode(procedures, unicode.get());
-  EXPECT_NE(IsWindowUnicode(unicode.get()), FALSE);
-  const std::wstring text = L"設定 Ω € 한국어";
-  ASSERT_NE(SetWindowTextW(unicode.get(), text.c_str()), FALSE);
-  wchar_t back[64] = {};
-  GetWindowTextW(unicode.get(), back, 64);
-  EXPECT_EQ(std::wstring(back), text);
-  EXPECT_TRUE(onUnicode.sawMessage(WM_SETTEXT));
-
-  TestWindow ansi(false);
-  Replacement onAnsi(procedures, ansi.get());
-  EXPECT_EQ(IsWindowUnicode(ansi.get()), FALSE);
-  ASSERT_NE(SetWindowTextA(ansi.get(), "abc"), FALSE);
-  char ansiBack[16] = {};
-  GetWindowTextA(ansi.get(), ansiBack, 16);
-  EXPECT_STREQ(ansiBack, "abc");
-}
-
-TEST(WindowProcedures, AnExceptionEndsAtTheWindowProcedure) {
   TestWindow window;
   Win32WindowProcedures procedures;
-  WindowProcedures::Previous previous = 0;
-  previous = procedures.replace(window.handle(), [&](const WindowMessage& message) {
-    if (message.message == kEchoMessage && message.wParam == 1) {
-      throw std::runtime_error("failed inside the procedure");
-    }
-    return procedures.callPrevious(previous, message);
-  });
-  EXPECT_EQ(SendMessageW(window.get(), kEchoMessage, 1, 10), 0);
-  EXPECT_EQ(SendMessageW(window.get(), kEchoMessage, 0, 10), 20) << "still in place";
-  procedures.restore(window.handle(), previous);
+  Replacement replacement(procedures, window.get());
+  const std::wstring text = L"設定 Ω € 한국어";
+  ASSERT_NE(SetWindowTextW(window.get(), text.c_str()), FALSE);
+  wchar_t back[64] = {};
+  GetWindowTextW(window.get(), back, 64);
+  EXPECT_EQ(std::wstring(back), text);
+  EXPECT_TRUE(replacement.sawMessage(WM_SETTEXT));
+  EXPECT_NE(IsWindowUnicode(window.get()), FALSE);
 }
 
 TEST(WindowProcedures, ReplacementsStackAndComeOffInReverse) {
@@ -149,12 +130,8 @@ TEST(WindowProcedures, ReplacementsStackAndComeOffInReverse) {
     order.push_back("outer");
     return procedures.callPrevious(outer, message) + 1;
   });
-  ASSERT_NE(inner, 0u);
-  ASSERT_NE(outer, 0u);
-
   EXPECT_EQ(SendMessageW(window.get(), kEchoMessage, 0, 4), 9);
   EXPECT_EQ(order, (std::vector<std::string>{"outer", "inner"}));
-  EXPECT_EQ(originalSaw().back().message, kEchoMessage);
 
   order.clear();
   procedures.restore(window.handle(), outer);
