@@ -2,7 +2,6 @@
 #include "support/error.hpp"
 #include "ui_steps.hpp"
 
-#include <commctrl.h>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -19,21 +18,10 @@ FormSpec controlsSpec() {
   FormSpec form = testing::dialogSpec(false, false);
   form.controls.push_back(
       controlSpec(ControlKind::CheckBox, "chkComment", u"ｺﾒﾝﾄ", {120, 600, 2000, 255}, 3));
-  ControlSpec keys = controlSpec(ControlKind::ComboBox, "cboKey", u"", {120, 900, 1500, 300}, 4);
-  keys.comboStyle = ComboStyle::DropDownList;
-  form.controls.push_back(keys);
-  ControlSpec list = controlSpec(ControlKind::ListBox, "List1", u"", {1800, 900, 1300, 900}, 6);
-  list.items = {u"Module1", u"Module2"};
-  form.controls.push_back(list);
-  ControlSpec view =
-      controlSpec(ControlKind::ListView, "ListView1", u"", {1800, 1900, 2800, 1500}, 7);
-  view.columns = {{"SettouChar", u"接頭文字"}, {"Kata", u"型"}};
-  form.controls.push_back(view);
   ControlSpec timer = controlSpec(ControlKind::Timer, "Timer1", u"", {});
   timer.enabled = false;
   timer.interval = 10;
   form.controls.push_back(timer);
-  form.clientHeight = 3600;
   return form;
 }
 
@@ -57,41 +45,6 @@ TEST_F(Controls, ACheckBoxClickSeesTheNewValueAndCodeRaisesNoClick) {
   box.setEnabled(false);
   click(box);
   EXPECT_EQ(seen.size(), 2u) << "a disabled box takes no clicks";
-}
-
-// The dialogs' tests walk the lists through their paths; these are the edges they leave out.
-TEST_F(Controls, ListsKeepTheirEntriesInOrderAndADropDownListItsItemData) {
-  ComboBox& keys = form->comboBox("cboKey");
-  keys.addItem(u"A", 65);
-  keys.addItem(u"負", -7);
-  EXPECT_EQ(keys.itemData(1), -7);
-  keys.setText(u"負");
-  EXPECT_EQ(keys.listIndex(), 1);
-  EXPECT_THROW(keys.setText(u"a"), Error) << "only its own texts, exactly";
-  EXPECT_THROW(keys.setListIndex(2), Error);
-
-  ListBox& list = form->listBox("List1");
-  list.addItem(u"Basic");
-  EXPECT_EQ(list.itemText(2), u"Basic");
-  list.setListIndex(2);
-  list.clear();
-  EXPECT_EQ(list.count(), 0);
-  EXPECT_EQ(list.listIndex(), -1);
-
-  ListView& view = form->listView("ListView1");
-  view.addRow({u"str", u"String"});
-  view.addRow({u"lng"});
-  const std::u16string longType(300, u'型');
-  view.setCell(1, 1, longType);
-  EXPECT_EQ(view.cell(1, 1), longType);
-  view.selectRow(0);
-  view.selectRow(1);
-  EXPECT_EQ(view.selectedRow(), 1);
-  EXPECT_EQ(SendMessageW(windowOf(view), LVM_GETSELECTEDCOUNT, 0, 0), 1);
-  view.removeRow(0);
-  EXPECT_EQ(view.cell(0, 0), u"lng");
-  EXPECT_THROW(view.cell(1, 0), Error);
-  EXPECT_THROW(view.addRow({u"a", u"b", u"c"}), Error);
 }
 
 TEST_F(Controls, ATextBoxGotFocusHandlerCanSelectItsTextBeforeTheUserTypes) {
