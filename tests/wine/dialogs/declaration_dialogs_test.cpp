@@ -44,15 +44,15 @@ protected:
       dialog = {findForm(caption)};
       dialog.ok = buttonOf(dialog.form, L"OK");
       dialog.cancel = buttonOf(dialog.form, L"ｷｬﾝｾﾙ");
-      dialog.combo = descendant(dialog.form, L"ComboBox");
+      dialog.combo = child(dialog.form, L"ComboBox");
       COMBOBOXINFO parts{};
       parts.cbSize = sizeof parts;
       if (dialog.combo != nullptr && GetComboBoxInfo(dialog.combo, &parts) != FALSE) {
         dialog.edit = parts.hwndItem;
         dialog.list = parts.hwndList;
       } else {
-        dialog.edit = descendant(dialog.form, L"Edit");
-        dialog.list = descendant(dialog.form, L"ListBox");
+        dialog.edit = child(dialog.form, L"Edit");
+        dialog.list = child(dialog.form, L"ListBox");
       }
       ASSERT_TRUE(dialog.ok && dialog.cancel && IsWindowVisible(dialog.form));
       ASSERT_TRUE(caption == kBasSelect || dialog.edit) << "the entry field";
@@ -76,59 +76,44 @@ protected:
   DialogWindows dialog;
 };
 
+using Leave = void (*)(const DialogWindows&);
+const Leave ok = [](const DialogWindows& d) { clickButton(d.ok); };
+const Leave cancel = [](const DialogWindows& d) { clickButton(d.cancel); };
+const Leave closeBox = [](const DialogWindows& d) { closeWindow(d.form); };
+const Leave enter = [](const DialogWindows&) { pressKey(VK_RETURN); };
+const Leave esc = [](const DialogWindows&) { pressKey(VK_ESCAPE); };
+const Leave doubleClickThird = [](const DialogWindows& d) { clickListItem(d.list, 2, true); };
+const Leave pickFirstThenEsc = [](const DialogWindows& d) {
+  clickListItem(d.list, 0);
+  pressKey(VK_ESCAPE);
+};
+const Leave pickFirstThenCloseBox = [](const DialogWindows& d) {
+  clickListItem(d.list, 0);
+  closeWindow(d.form);
+};
+
 struct WayOut {
   const wchar_t* dialog;
   HWND DialogWindows::*firstFocus;
   const wchar_t* typed; // into the entry field, which each showing starts empty
-  void (*leave)(const DialogWindows&);
+  Leave leave;
   std::u16string answer; // the type, the comment, or the module's index
 };
-
-void ok(const DialogWindows& d) {
-  clickButton(d.ok);
-}
-void cancel(const DialogWindows& d) {
-  clickButton(d.cancel);
-}
-void closeBox(const DialogWindows& d) {
-  closeWindow(d.form);
-}
-void enter(const DialogWindows&) {
-  pressKey(VK_RETURN);
-}
-void esc(const DialogWindows&) {
-  pressKey(VK_ESCAPE);
-}
-void doubleClickThird(const DialogWindows& d) {
-  clickListItem(d.list, 2, true);
-}
-void pickFirstThenCancel(const DialogWindows& d) {
-  clickListItem(d.list, 0);
-  clickButton(d.cancel);
-}
-void pickFirstThenCloseBox(const DialogWindows& d) {
-  clickListItem(d.list, 0);
-  closeWindow(d.form);
-}
 
 // Every way out of each dialog, and what it leaves for the declaration: no stale answer of the
 // showing before.
 TEST_F(DeclarationDialogs, EachWayOutHandsBackItsAnswer) {
   const std::vector<WayOut> ways = {
       {kKata, &DialogWindows::ok, L"clsCustomer", ok, u"clsCustomer"}, // not in the list
-      {kKata, &DialogWindows::ok, L"", ok, u""},                       // declared without a type
-      {kKata, &DialogWindows::ok, L"   ", ok, u""},
-      {kKata, &DialogWindows::ok, L"  Long ", ok, u"  Long "}, // the spaces stay
+      {kKata, &DialogWindows::ok, L"   ", ok, u""},                    // declared without a type
+      {kKata, &DialogWindows::ok, L"  Long ", ok, u"  Long "},         // the spaces stay
       {kKata, &DialogWindows::ok, L"", doubleClickThird, u"Long"},
       {kKata, &DialogWindows::ok, L"Long", cancel, kCancelType},
       {kKata, &DialogWindows::ok, L"Long", closeBox, kCancelType},
       {kComment, &DialogWindows::edit, L"  顧客 comment  ", enter, u"顧客 comment"},
-      {kComment, &DialogWindows::edit, L"    ", ok, u""},
       {kComment, &DialogWindows::edit, L"捨てる", esc, u""},
-      {kComment, &DialogWindows::edit, L"捨てる", cancel, u""},
       {kComment, &DialogWindows::edit, L"捨てる", closeBox, u""},
-      {kBasSelect, &DialogWindows::list, L"", esc, u"-1"},
-      {kBasSelect, &DialogWindows::list, L"", pickFirstThenCancel, u"-1"},
+      {kBasSelect, &DialogWindows::list, L"", pickFirstThenEsc, u"-1"},
       {kBasSelect, &DialogWindows::list, L"", pickFirstThenCloseBox, u"-1"},
   };
   for (const WayOut& way : ways) {

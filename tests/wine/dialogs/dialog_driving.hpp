@@ -4,7 +4,6 @@
 #include "forms/message_box_finder.hpp"
 #include "forms/ui_steps.hpp"
 
-#include <cstdint>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -20,16 +19,14 @@ namespace velmora::testing {
 
 using Steps = std::vector<std::function<void()>>;
 
-// Starts the modal showing with `show` and runs the user's steps inside it, one per tick; every
-// step must have run once the showing returns.
+// Runs the user's steps inside the modal showing that `show` starts; all of them must have run.
 inline void whileShown(Steps user, const std::function<void()>& show) {
   UiSteps pacing(std::move(user));
   show();
   EXPECT_TRUE(pacing.finished()) << "the showing ended before the user was done";
 }
 
-// The class name of the forms toolkit's top-level windows.
-inline constexpr wchar_t kFormClass[] = L"VelmoraForm";
+inline constexpr wchar_t kFormClass[] = L"VelmoraForm"; // the toolkit's top-level windows
 
 inline HWND findForm(const wchar_t* caption) {
   return FindWindowW(kFormClass, caption);
@@ -41,39 +38,26 @@ inline std::wstring classOf(HWND window) {
   return name;
 }
 
-struct ChildSearch {
-  const wchar_t* className;
-  const wchar_t* text;
+// The form's controls (all children of the form itself) of the class, with the text if one is
+// given (the system compares both without regard to case).
+inline std::vector<HWND> children(HWND form, const wchar_t* className,
+                                  const wchar_t* text = nullptr) {
   std::vector<HWND> found;
-};
-
-inline BOOL CALLBACK noteChild(HWND child, LPARAM data) {
-  auto& search = *win32::fromInteger<ChildSearch*>(data);
-  if (lstrcmpiW(classOf(child).c_str(), search.className) == 0 &&
-      (search.text == nullptr || textOf(child) == search.text)) {
-    search.found.push_back(child);
+  for (HWND child = nullptr;
+       form != nullptr && (child = FindWindowExW(form, child, className, text)) != nullptr;) {
+    found.push_back(child);
   }
-  return TRUE;
+  return found;
 }
 
-// Every window below `parent` (in the system's order) of the class, with the text if one is given.
-inline std::vector<HWND> descendants(HWND parent, const wchar_t* className,
-                                     const wchar_t* text = nullptr) {
-  ChildSearch search{className, text, {}};
-  if (parent != nullptr) {
-    EnumChildWindows(parent, noteChild, reinterpret_cast<LPARAM>(&search));
-  }
-  return search.found;
-}
-
-// The one such window; null when there is none or several.
-inline HWND descendant(HWND parent, const wchar_t* className, const wchar_t* text = nullptr) {
-  const std::vector<HWND> found = descendants(parent, className, text);
+// The one such control; null when there is none or several.
+inline HWND child(HWND form, const wchar_t* className, const wchar_t* text = nullptr) {
+  const std::vector<HWND> found = children(form, className, text);
   return found.size() == 1 ? found.front() : nullptr;
 }
 
 inline HWND buttonOf(HWND form, const wchar_t* caption) {
-  return descendant(form, L"Button", caption);
+  return child(form, L"Button", caption);
 }
 
 // The focused control: the edit field of a combo box stands for its combo box.
@@ -87,7 +71,7 @@ inline void clickButton(HWND button) {
   SendMessageW(button, BM_CLICK, 0, 0);
 }
 
-// The close box: what the system sends when it is clicked.
+// What the system sends for a click on the close box.
 inline void closeWindow(HWND window) {
   PostMessageW(window, WM_CLOSE, 0, 0);
 }
@@ -124,24 +108,6 @@ inline std::vector<std::wstring> listBoxItems(HWND list) {
         static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, WPARAM(item), 0)) + 1);
     SendMessageW(list, LB_GETTEXT, WPARAM(item), reinterpret_cast<LPARAM>(buffer.data()));
     items.emplace_back(buffer.data());
-  }
-  return items;
-}
-
-struct ComboItem {
-  std::wstring text;
-  std::int32_t data = 0;
-  friend bool operator==(const ComboItem&, const ComboItem&) = default;
-};
-
-inline std::vector<ComboItem> comboItems(HWND combo) {
-  std::vector<ComboItem> items;
-  for (int item = 0; item < static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0)); ++item) {
-    std::vector<wchar_t> buffer(
-        static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, WPARAM(item), 0)) + 1);
-    SendMessageW(combo, CB_GETLBTEXT, WPARAM(item), reinterpret_cast<LPARAM>(buffer.data()));
-    items.push_back({buffer.data(), static_cast<std::int32_t>(
-                                        SendMessageW(combo, CB_GETITEMDATA, WPARAM(item), 0))});
   }
   return items;
 }

@@ -27,7 +27,7 @@ std::vector<std::wstring> sorted(std::vector<std::wstring> texts) {
 std::vector<std::wstring> shownTexts(HWND form) {
   std::vector<std::wstring> texts;
   for (const wchar_t* className : {L"Static", L"Button"}) {
-    for (HWND control : descendants(form, className)) {
+    for (HWND control : children(form, className)) {
       if (std::wstring text = textOf(control); !text.empty()) {
         texts.push_back(std::move(text));
       }

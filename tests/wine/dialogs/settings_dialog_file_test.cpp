@@ -1,9 +1,7 @@
-#include "file_holder.hpp"
 #include "settings_dialog_fixture.hpp"
 
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <string>
 #include <vector>
 #include <windows.h>
@@ -23,12 +21,25 @@ std::string settingsWithNon(char non) {
 const std::string kOld = settingsWithNon('1');
 const std::string kNew = settingsWithNon('0'); // what OK writes after the user turned "Non" off
 
+// Velmora.ini held open for reading without delete sharing, as a scanner or an indexer holds it
+// (the system checks the sharing per handle, whichever process holds it).
 class HeldSettingsFile : public SettingsDialogFile {
 protected:
   void SetUp() override {
     dir.write(L"Velmora.ini", kOld);
+    holder = CreateFileW(iniPath().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                         nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     load();
   }
+  void TearDown() override { letGo(); }
+  void letGo() {
+    if (holder != INVALID_HANDLE_VALUE) {
+      CloseHandle(holder);
+    }
+    holder = INVALID_HANDLE_VALUE;
+  }
+  HANDLE holder = INVALID_HANDLE_VALUE;
 };
 
 void pressOkWithNonOff(SettingsDialogTest& test) {
@@ -48,9 +59,7 @@ std::vector<std::wstring> folder(const TempDirectory& dir) {
 }
 
 TEST_F(HeldSettingsFile, OkWaitsForAHolderThatLetsGoWithinTheRetryWindow) {
-  FileHolder holder(iniPath());
-  ASSERT_TRUE(holder.holding());
-  files.onPause = [&] { holder.letGo(); };
+  files.onPause = [&] { letGo(); };
   pressOkWithNonOff(*this);
   EXPECT_GE(files.pauses, 1) << "the first attempt found the file held";
   EXPECT_TRUE(boxes.seen.empty());
@@ -59,14 +68,12 @@ TEST_F(HeldSettingsFile, OkWaitsForAHolderThatLetsGoWithinTheRetryWindow) {
 }
 
 TEST_F(HeldSettingsFile, OkReportsTheFailureWhenTheHolderKeepsTheFile) {
-  FileHolder holder(iniPath());
-  ASSERT_TRUE(holder.holding());
   pressOkWithNonOff(*this);
   EXPECT_EQ(messageTexts(), std::vector<std::wstring>{L"設定ファイルに書き込めませんでした。"});
   EXPECT_GE(files.pauses, 5) << "it waited before giving up";
   EXPECT_EQ(iniBytes(), kOld) << "untouched, not torn";
   EXPECT_EQ(state.options.intNon, 0) << "what the user confirmed is in force all the same";
-  holder.letGo();
+  letGo();
   EXPECT_EQ(folder(dir), std::vector<std::wstring>{L"Velmora.ini"});
 }
 
@@ -77,9 +84,7 @@ TEST_F(SettingsDialogFile, AHiddenSettingsFileStaysHidden) {
   pressOkWithNonOff(*this);
   EXPECT_TRUE(boxes.seen.empty());
   EXPECT_EQ(iniBytes(), kNew);
-  const DWORD attributes = GetFileAttributesW(iniPath().c_str());
-  ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
-  EXPECT_NE(attributes & FILE_ATTRIBUTE_HIDDEN, 0u);
+  EXPECT_NE(GetFileAttributesW(iniPath().c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
   EXPECT_EQ(folder(dir), std::vector<std::wstring>{L"Velmora.ini"});
 }
 

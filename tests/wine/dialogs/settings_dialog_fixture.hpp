@@ -15,6 +15,7 @@
 #include "settings/settings_form.hpp"
 #include "setup/message_box_watcher.hpp"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -28,7 +29,6 @@
 
 namespace velmora::testing {
 
-// The add-in library as the settings form sees it: a directory of the test's choosing.
 class FixedLibraryInfo final : public LibraryInfo {
 public:
   explicit FixedLibraryInfo(std::u16string directory) : directory_(std::move(directory)) {}
@@ -39,7 +39,6 @@ private:
   std::u16string directory_;
 };
 
-// The connection's side of the settings form: notes what the form asks of it.
 class RecordingOwner final : public SettingsFormOwner {
 public:
   void declare(std::u16string_view kind) override { declared.emplace_back(kind); }
@@ -49,8 +48,7 @@ public:
   int tipUpdates = 0;
 };
 
-// The Win32 file store, telling the test when a replacement pauses because the file is busy:
-// the moment at which another program may let go of it.
+// The Win32 file store, telling the test when a replacement pauses because the file is busy.
 class WatchedFileStore final : public FileStore {
 public:
   FileContents read(const FilePath& path) const override { return real_.read(path); }
@@ -79,29 +77,16 @@ private:
   win32::Win32FileStore real_;
 };
 
-// A shown top-level window standing for the IDE's main window: while it lives the program stays
-// the active application when a dialog closes, as it does inside the IDE (deactivated, the
-// settings form would drop its hotkeys).
-class IdeWindow {
-public:
-  IdeWindow() {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcW;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"VelmoraDialogsTestIde";
-    RegisterClassW(&windowClass);
-    window_ = CreateWindowExW(0, windowClass.lpszClassName, L"Microsoft Visual Basic",
-                              WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, nullptr, nullptr,
-                              windowClass.hInstance, nullptr);
-    ShowWindow(window_, SW_SHOWNORMAL);
-    SetForegroundWindow(window_);
-  }
-  ~IdeWindow() { DestroyWindow(window_); }
+// The IDE's main window, shown and active while the test runs: the program stays the active
+// application when a dialog closes, as inside the IDE (deactivated, the form drops its hotkeys).
+struct IdeWindow {
+  HWND window =
+      CreateWindowExW(0, L"STATIC", L"Microsoft Visual Basic", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                      0, 640, 480, nullptr, nullptr, nullptr, nullptr);
+  IdeWindow() { SetForegroundWindow(window); }
+  ~IdeWindow() { DestroyWindow(window); }
   IdeWindow(const IdeWindow&) = delete;
   IdeWindow& operator=(const IdeWindow&) = delete;
-
-private:
-  HWND window_ = nullptr;
 };
 
 // The class atom of the toolkit's form windows, whose keys the pump treats as a dialog's.
@@ -137,6 +122,13 @@ public:
     whileShown(std::move(user), [this] { state.frmVelmora->showModal(); });
   }
 
+  // The user's row of the table, added with the button (the keys' way: SettingsDialogPrefixes).
+  void addRow(const wchar_t* prefix, const wchar_t* type) {
+    typeText(prefixBox(), prefix);
+    typeText(typeBox(), type);
+    clickButton(button(L"追加 >>"));
+  }
+
   void setPrefixes(std::vector<PrefixEntry> entries) {
     state.prefixes = Prefixes(std::move(entries));
   }
@@ -162,9 +154,8 @@ public:
 
   std::vector<std::wstring> messageTexts() const {
     std::vector<std::wstring> texts;
-    for (const MessageBoxSeen& box : boxes.seen) {
-      texts.push_back(box.text);
-    }
+    std::transform(boxes.seen.begin(), boxes.seen.end(), std::back_inserter(texts),
+                   [](const MessageBoxSeen& box) { return box.text; });
     return texts;
   }
 
