@@ -10,8 +10,6 @@
 #include <utility>
 #include <vector>
 #include <windows.h>
-// The list view's declarations need those of windows.h.
-#include <commctrl.h>
 
 // Finding the forms' windows and acting in them as the user does. Keys go through pressKey
 // (posted, so that the modal loop gives them the dialog treatment).
@@ -110,26 +108,6 @@ inline std::vector<std::wstring> listBoxItems(HWND list) {
     items.emplace_back(buffer.data());
   }
   return items;
-}
-
-// Each row of a report list view as its two cells.
-using Rows = std::vector<std::vector<std::wstring>>;
-
-inline Rows listViewRows(HWND view) {
-  Rows rows;
-  for (int row = 0; row < static_cast<int>(SendMessageW(view, LVM_GETITEMCOUNT, 0, 0)); ++row) {
-    rows.emplace_back();
-    for (int column = 0; column < 2; ++column) {
-      wchar_t text[256] = {};
-      LVITEMW item{};
-      item.iSubItem = column;
-      item.pszText = text;
-      item.cchTextMax = 256;
-      SendMessageW(view, LVM_GETITEMTEXTW, WPARAM(row), reinterpret_cast<LPARAM>(&item));
-      rows.back().emplace_back(text);
-    }
-  }
-  return rows;
 }
 
 } // namespace velmora::testing

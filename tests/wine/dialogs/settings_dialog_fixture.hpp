@@ -26,6 +26,8 @@
 #include <utility>
 #include <vector>
 #include <windows.h>
+// The list view's declarations need those of windows.h.
+#include <commctrl.h>
 
 namespace velmora::testing {
 
@@ -114,6 +116,14 @@ public:
   HWND prefixBox() { return windowOf(form().textBox("txtSettouChar")); }
   HWND typeBox() { return windowOf(form().textBox("txtKata")); }
   HWND list() { return windowOf(form().listView("ListView1")); }
+  std::vector<std::vector<std::u16string>> rows() {
+    ListView& view = form().listView("ListView1");
+    std::vector<std::vector<std::u16string>> cells;
+    for (int row = 0; row < view.rowCount(); ++row) {
+      cells.push_back({view.cell(row, 0), view.cell(row, 1)});
+    }
+    return cells;
+  }
   HWND keyList(int row) { return windowOf(form().comboBox("cboKey", row)); }
 
   // The settings button of the toolbar: HotDispSet, then the modal dialog with the user's steps.

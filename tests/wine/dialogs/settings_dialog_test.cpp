@@ -17,6 +17,7 @@ using SettingsDialogLoad = SettingsDialogTest;
 using SettingsDialogPrefixes = SettingsDialogTest;
 using SettingsDialogOk = SettingsDialogTest;
 using SettingsDialogLifetime = SettingsDialogTest;
+using Rows = std::vector<std::vector<std::u16string>>;
 
 constexpr UINT kDefaultKeys[] = {'D', 'P', 'G', 'B'};
 
@@ -56,7 +57,7 @@ TEST_F(SettingsDialogLoad, BuildsTheHiddenWindowAndRegistersTheHotKeysReportingA
   }
   EXPECT_EQ(declaredBySlot(*this, "VBSHOYKEY3", 'G'), std::vector<std::u16string>{u"Public"});
 
-  EXPECT_EQ(listViewRows(list()), (Rows{{L"str", L"String"}, {L" lng", L"Long"}}));
+  EXPECT_EQ(rows(), (Rows{{u"str", u"String"}, {u" lng", u"Long"}}));
   ASSERT_EQ(children(window(), L"ComboBox").size(), 4u);
   for (int row = 0; row < 4; ++row) {
     ComboBox& keys = form().comboBox("cboKey", row);
@@ -121,10 +122,9 @@ TEST_F(SettingsDialogPrefixes, TypingAPrefixAndATypeThenEnterAppendsTheRow) {
   });
   EXPECT_EQ(focus, (std::vector<HWND>{prefixBox(), typeBox(), prefixBox(), typeBox()}));
   EXPECT_EQ(boxTexts, (std::vector<std::wstring>{L"", L""})) << "both boxes are emptied";
-  EXPECT_EQ(listViewRows(list()),
-            (Rows{{L"int", L"Integer"}, {L"str", L"String"}, {L" obj", L"Adodb.recordset"}}));
-  EXPECT_EQ(SendMessageW(list(), LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED), -1)
-      << "the new row is not selected";
+  EXPECT_EQ(rows(),
+            (Rows{{u"int", u"Integer"}, {u"str", u"String"}, {u" obj", u"Adodb.recordset"}}));
+  EXPECT_EQ(form().listView("ListView1").selectedRow(), -1) << "the new row is not selected";
   EXPECT_TRUE(boxes.seen.empty());
 }
 
@@ -170,9 +170,7 @@ TEST_F(SettingsDialogOk, OkWritesTheSettingsFileAndRegistersTheNewHotKeysOrRepor
   HeldHotKey other(kCtrlShift, 'X');
   ASSERT_TRUE(other.held());
   const auto removeFirstRow = [&] {
-    LVITEMW selected{};
-    selected.stateMask = selected.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageW(list(), LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&selected));
+    form().listView("ListView1").selectRow(0);
     clickButton(button(L"<< 削除"));
   };
   openDialog({[&] {

@@ -12,28 +12,6 @@ namespace {
 
 constexpr UINT kCtrlShift = MOD_CONTROL | MOD_SHIFT;
 
-// A name no other test program of the prefix uses.
-std::string atomName(const char* what) {
-  return std::string("VelmoraTest.") + what + "." + std::to_string(GetCurrentProcessId());
-}
-
-// Counted atoms that go with the last removal; names the system would misread are refused.
-TEST(AtomTable, AddsCountedAtomsAndRefusesNamesTheSystemWouldMisread) {
-  win32::Win32AtomTable atoms;
-  const std::string name = atomName("counted");
-  const std::uint16_t first = atoms.add(name);
-  ASSERT_GE(first, 0xC000);
-  EXPECT_EQ(atoms.add(name), first);
-  atoms.remove(first);
-  EXPECT_EQ(GlobalFindAtomA(name.c_str()), first) << "one reference is still held";
-  atoms.remove(first);
-  EXPECT_EQ(GlobalFindAtomA(name.c_str()), 0);
-
-  EXPECT_EQ(atoms.add(name + std::string(1, '\0') + "tail"), 0);
-  EXPECT_EQ(GlobalFindAtomA(name.c_str()), 0) << "no atom for the text before the NUL";
-  EXPECT_EQ(atoms.add(std::string(300, 'x')), 0);
-}
-
 // The way the add-in holds a hotkey: the atom of its name is the identifier, the window's
 // procedure is replaced, and a real key press arrives there as WM_HOTKEY.
 TEST(HotkeyService, AKeyPressArrivesAsWmHotKeyInTheReplacedProcedure) {
@@ -50,7 +28,7 @@ TEST(HotkeyService, AKeyPressArrivesAsWmHotKeyInTheReplacedProcedure) {
     }
     return procedures.callPrevious(previous, message);
   });
-  const std::uint16_t id = atoms.add(atomName("hotkey"));
+  const std::uint16_t id = atoms.add("VelmoraTest.hotkey." + std::to_string(GetCurrentProcessId()));
   ASSERT_TRUE(hotkeys.registerHotKey(window.handle(), id, kCtrlShift, 'D'));
 
   std::vector<INPUT> inputs;

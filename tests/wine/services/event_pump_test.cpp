@@ -1,7 +1,7 @@
+#include "forms/form_test_support.hpp"
 #include "services/test_windows.hpp"
 #include "services/win32_event_pump.hpp"
 
-#include <array>
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -48,35 +48,19 @@ TEST(EventPump, DispatchesWhatIsPendingAndLeavesAQuitForTheLoopOutside) {
   }
 }
 
-// A dialog without controls, from a template in memory: no menu, class or title.
-struct DialogTemplate {
-  DLGTEMPLATE header;
-  std::array<WORD, 3> none;
-};
-
-INT_PTR CALLBACK recordingDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_COMMAND) {
-    originalSaw().push_back({dialog, message, wParam, lParam});
-    return TRUE;
-  }
-  return message == WM_INITDIALOG ? TRUE : FALSE;
-}
-
-// Enter in a dialog is its OK command only when the dialog's keys are looked after.
+// Enter in a form is its default button's click only when the pump looks after the keys of the
+// forms' windows, as the add-in's pump does.
 TEST(EventPump, KeysOfADialogGetTheDialogTreatment) {
-  DialogTemplate layout{};
-  layout.header.style = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
-  layout.header.cx = 100;
-  layout.header.cy = 50;
-  HWND dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &layout.header, nullptr,
-                                           recordingDialogProcedure, 0);
-  ASSERT_NE(dialog, nullptr);
-  originalSaw().clear();
-  PostMessageW(dialog, WM_KEYDOWN, VK_RETURN, 1);
-  Win32EventPump().doEvents();
-  ASSERT_EQ(countOf(WM_COMMAND), 1u);
-  EXPECT_EQ(LOWORD(originalSaw().back().wParam), IDOK);
-  DestroyWindow(dialog);
+  win32::Win32FormsToolkit toolkit;
+  auto form = toolkit.load(dialogSpec(true, false));
+  int clicks = 0;
+  form->button("OKButton").onClick([&] { ++clicks; });
+  const auto formClass = static_cast<ATOM>(GetClassLongW(windowOf(*form), GCW_ATOM));
+  for (const ATOM treated : {ATOM{0}, formClass}) {
+    PostMessageW(windowOf(form->textBox("txtValue")), WM_KEYDOWN, VK_RETURN, 1);
+    Win32EventPump(treated).doEvents();
+  }
+  EXPECT_EQ(clicks, 1);
 }
 
 } // namespace

@@ -21,9 +21,7 @@ using win32::Win32FileStore;
 class Win32FileStoreTest : public ::testing::Test {
 protected:
   std::filesystem::path file(const wchar_t* name) const { return folder_.path() / name; }
-  void write(const wchar_t* name, const std::string& bytes) const {
-    std::ofstream(file(name), std::ios::binary) << bytes;
-  }
+  void write(const wchar_t* name, const std::string& bytes) const { folder_.write(name, bytes); }
   std::string bytes(const wchar_t* name) const {
     std::ifstream in(file(name), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
