@@ -21,15 +21,6 @@ using Rows = std::vector<std::vector<std::u16string>>;
 
 constexpr UINT kDefaultKeys[] = {'D', 'P', 'G', 'B'};
 
-bool allDefaultKeysHeld() {
-  for (const UINT key : kDefaultKeys) {
-    if (registrationError(kCtrlShift, key) != kHotKeyAlreadyRegistered) {
-      return false;
-    }
-  }
-  return true;
-}
-
 // A hotkey's message reaches the declaration through the hooked window procedure.
 std::vector<std::u16string> declaredBySlot(SettingsDialogTest& test, const char* atom, UINT key) {
   const ATOM slot = GlobalFindAtomA(atom);
@@ -58,7 +49,6 @@ TEST_F(SettingsDialogLoad, BuildsTheHiddenWindowAndRegistersTheHotKeysReportingA
   EXPECT_EQ(declaredBySlot(*this, "VBSHOYKEY3", 'G'), std::vector<std::u16string>{u"Public"});
 
   EXPECT_EQ(rows(), (Rows{{u"str", u"String"}, {u" lng", u"Long"}}));
-  ASSERT_EQ(children(window(), L"ComboBox").size(), 4u);
   for (int row = 0; row < 4; ++row) {
     ComboBox& keys = form().comboBox("cboKey", row);
     EXPECT_EQ(GetWindowLongW(keyList(row), GWL_STYLE) & 3, CBS_DROPDOWNLIST);
@@ -208,7 +198,9 @@ TEST_F(SettingsDialogLifetime, EscAndTheCloseBoxHideTheDialogUnloadLetsGoOfEvery
   EXPECT_EQ(state.options.intNon, 1);
   EXPECT_EQ(state.hotKeys[0].HotKeyFlg, 6);
   EXPECT_EQ(owner.tipUpdates, 0);
-  EXPECT_TRUE(allDefaultKeysHeld());
+  for (const UINT key : kDefaultKeys) {
+    EXPECT_EQ(registrationError(kCtrlShift, key), kHotKeyAlreadyRegistered);
+  }
   EXPECT_EQ(declaredBySlot(*this, "VBSHOYKEY2", 'P'), std::vector<std::u16string>{u"Private"});
 
   HWND form = window();

@@ -36,6 +36,15 @@ inline void click(Control& button) {
   SendMessageW(windowOf(button), BM_CLICK, 0, 0);
 }
 
+// A 16 x 16 picture in all sixteen colours, no two neighbours alike.
+inline Bitmap face() {
+  Bitmap picture{16, 16, {}};
+  for (int i = 0; i < 256; ++i) {
+    picture.pixels.push_back(static_cast<Colour16>((i % 16 + 3 * (i / 16)) % 16));
+  }
+  return picture;
+}
+
 // A small dialog: a text box first in the keyboard order, then OK and Cancel, with the default
 // and cancel buttons as asked.
 inline FormSpec dialogSpec(bool withDefault, bool withCancel) {

@@ -11,16 +11,8 @@ namespace velmora {
 namespace {
 
 using testing::dialogSpec;
+using testing::face;
 using testing::windowOf;
-
-// A 16 x 16 picture in all sixteen colours, no two neighbours alike.
-Bitmap face() {
-  Bitmap picture{16, 16, {}};
-  for (int i = 0; i < 256; ++i) {
-    picture.pixels.push_back(static_cast<Colour16>((i % 16 + 3 * (i / 16)) % 16));
-  }
-  return picture;
-}
 
 class FormWindow : public ::testing::Test {
 protected:

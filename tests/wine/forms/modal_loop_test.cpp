@@ -67,9 +67,8 @@ TEST_F(ModalLoop, UnloadRunsQueryUnloadWhileTheWindowExistsThenEndsTheShowing) {
   EXPECT_EQ(events, (std::vector<std::string>{"query, window there", "after unload"}));
   EXPECT_TRUE(form->unloaded());
   EXPECT_FALSE(IsWindow(window));
-  EXPECT_THROW(form->visible(), Error);
-  EXPECT_NO_THROW(form->unload());
-  EXPECT_EQ(events.size(), 2u) << "a second unload runs no events";
+  EXPECT_NO_THROW(form->unload()) << "a second unload does nothing";
+  EXPECT_EQ(events.size(), 2u);
 }
 
 TEST_F(ModalLoop, ShowingAgainAfterHideReturnsTheFocusToWhereItWas) {

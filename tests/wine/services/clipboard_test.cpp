@@ -1,3 +1,4 @@
+#include "forms/form_test_support.hpp"
 #include "forms/picture_drawing.hpp"
 #include "services/win32_clipboard.hpp"
 
@@ -45,14 +46,11 @@ std::optional<std::wstring> clipboardText() {
                : std::nullopt;
 }
 
-// The clipboard's bitmap as its pixels, row by row; none when there is no 16 x 16 bitmap.
+// The clipboard's bitmap as its pixels, the top 16 x 16 of them row by row; none without one.
 std::vector<COLORREF> clipboardPicture() {
   OpenClipboard(nullptr);
   std::vector<COLORREF> pixels;
-  BITMAP shape{};
-  auto* bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
-  if (bitmap != nullptr && GetObjectW(bitmap, sizeof shape, &shape) != 0 && shape.bmWidth == 16 &&
-      shape.bmHeight == 16) {
+  if (HGDIOBJ bitmap = GetClipboardData(CF_BITMAP)) {
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc, bitmap);
     for (int i = 0; i < 256; ++i) {
@@ -63,15 +61,6 @@ std::vector<COLORREF> clipboardPicture() {
   }
   CloseClipboard();
   return pixels;
-}
-
-// A 16 x 16 face in all sixteen colours, no two neighbours alike, and its pixels as drawn.
-Bitmap face() {
-  Bitmap picture{16, 16, {}};
-  for (int i = 0; i < 256; ++i) {
-    picture.pixels.push_back(static_cast<Colour16>((i % 16 + 3 * (i / 16)) % 16));
-  }
-  return picture;
 }
 
 std::vector<COLORREF> facePixels() {
