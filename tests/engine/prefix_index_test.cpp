@@ -20,95 +20,57 @@ const PrefixEntry* linearFind(const Prefixes& prefixes, std::u16string_view word
   return nullptr;
 }
 
-// Random tables and names over a few characters, so that prefixes overlap, repeat and begin
-// one another.
-class Generator {
-public:
-  Generator(std::uint32_t seed, std::u16string alphabet)
-      : random_(seed), alphabet_(std::move(alphabet)) {}
-
-  std::u16string text(std::size_t maxLength) {
-    std::u16string text;
-    const std::size_t length = below(maxLength + 1);
-    for (std::size_t i = 0; i < length; ++i) {
-      text += alphabet_[below(alphabet_.size())];
-    }
-    return text;
-  }
-  std::size_t below(std::size_t bound) {
-    return std::uniform_int_distribution<std::size_t>(0, bound - 1)(random_);
-  }
-  std::mt19937& random() { return random_; }
-
-private:
-  std::mt19937 random_;
-  std::u16string alphabet_;
-};
-
-std::vector<PrefixEntry> table(Generator& generate, std::size_t size) {
-  std::vector<PrefixEntry> entries;
-  for (std::size_t i = 0; i < size; ++i) {
-    std::u16string prefix = generate.text(4);
-    if (prefix.empty() && generate.below(8) != 0) {
-      prefix = generate.text(1) + u"x"; // an empty prefix now and then, not often
-    }
-    entries.push_back({std::move(prefix), u"T" + std::u16string(1, char16_t(u'0' + i % 10))});
-  }
-  // The same prefix more than once, with another type.
-  for (std::size_t i = 0; i < size / 4; ++i) {
-    PrefixEntry again = entries[generate.below(entries.size())];
-    again.Kata += u"2";
-    entries.insert(entries.begin() + static_cast<std::ptrdiff_t>(generate.below(entries.size())),
-                   std::move(again));
-  }
-  return entries;
-}
-
-// The table in the orders a user might leave it in.
-std::vector<std::vector<PrefixEntry>> orders(std::vector<PrefixEntry> entries,
-                                             Generator& generate) {
-  std::vector<std::vector<PrefixEntry>> all{entries};
-  std::shuffle(entries.begin(), entries.end(), generate.random());
-  all.push_back(entries);
-  const auto byPrefix = [](const PrefixEntry& a, const PrefixEntry& b) {
-    return a.SettouChar < b.SettouChar;
+// Random tables over a few characters, so that prefixes overlap, repeat and begin one another,
+// in the orders a user might leave them in; searched for random names and for the prefixes
+// themselves, extended and cut short.
+void expectSameAsLinear(const std::u16string& alphabet, std::uint32_t seed) {
+  std::mt19937 random(seed);
+  const auto below = [&](std::size_t bound) {
+    return std::uniform_int_distribution<std::size_t>(0, bound - 1)(random);
   };
-  std::stable_sort(entries.begin(), entries.end(), byPrefix);
-  all.push_back(entries);
-  std::reverse(entries.begin(), entries.end());
-  all.push_back(entries);
-  std::stable_sort(entries.begin(), entries.end(), [](const PrefixEntry& a, const PrefixEntry& b) {
-    return a.SettouChar.size() > b.SettouChar.size(); // longest first, as users order them
-  });
-  all.push_back(entries);
-  std::reverse(entries.begin(), entries.end());
-  all.push_back(entries);
-  return all;
-}
-
-// Names to look up: random ones, the prefixes themselves, prefixes cut short and extended.
-std::vector<std::u16string> words(const std::vector<PrefixEntry>& entries, Generator& generate) {
-  std::vector<std::u16string> words{u""};
-  for (int i = 0; i < 40; ++i) {
-    words.push_back(generate.text(7));
-  }
-  for (const PrefixEntry& entry : entries) {
-    words.push_back(entry.SettouChar);
-    words.push_back(entry.SettouChar + generate.text(3));
-    if (!entry.SettouChar.empty()) {
+  const auto text = [&](std::size_t maxLength) {
+    std::u16string made(below(maxLength + 1), u' ');
+    for (char16_t& c : made) {
+      c = alphabet[below(alphabet.size())];
+    }
+    return made;
+  };
+  for (const std::size_t size : {0U, 1U, 2U, 5U, 17U, 60U, 200U}) {
+    std::vector<PrefixEntry> entries;
+    for (std::size_t i = 0; i < size; ++i) {
+      std::u16string prefix = text(4);
+      if (prefix.empty() && below(8) != 0) {
+        prefix = text(1) + u"x"; // an empty prefix now and then, not often
+      }
+      entries.push_back({prefix, u"T" + std::u16string(1, char16_t(u'0' + i % 10))});
+    }
+    for (std::size_t i = 0; i < size / 4; ++i) { // the same prefix again, with another type
+      const PrefixEntry again{entries[below(size)].SettouChar, u"T2"};
+      entries.insert(entries.begin() + static_cast<std::ptrdiff_t>(below(entries.size())), again);
+    }
+    std::vector<std::u16string> words{u""};
+    for (int i = 0; i < 40; ++i) {
+      words.push_back(text(7));
+    }
+    for (const PrefixEntry& entry : entries) {
+      words.push_back(entry.SettouChar + text(3));
       words.push_back(entry.SettouChar.substr(0, entry.SettouChar.size() - 1));
     }
-  }
-  return words;
-}
-
-void expectSameAsLinear(const std::u16string& alphabet, std::uint32_t seed) {
-  Generator generate(seed, alphabet);
-  for (const std::size_t size : {0U, 1U, 2U, 5U, 17U, 60U, 200U}) {
-    for (const auto& entries : orders(table(generate, size), generate)) {
+    const auto longestFirst = [](const PrefixEntry& a, const PrefixEntry& b) {
+      return a.SettouChar.size() > b.SettouChar.size();
+    };
+    // As written, shuffled, longest first, shortest first.
+    for (int order = 0; order < 4; ++order) {
+      if (order == 1) {
+        std::shuffle(entries.begin(), entries.end(), random);
+      } else if (order == 2) {
+        std::stable_sort(entries.begin(), entries.end(), longestFirst);
+      } else if (order == 3) {
+        std::reverse(entries.begin(), entries.end());
+      }
       for (const auto count : {entries.size(), entries.size() / 2}) {
         const Prefixes prefixes(entries, static_cast<std::int16_t>(count));
-        for (const std::u16string& word : words(entries, generate)) {
+        for (const std::u16string& word : words) {
           ASSERT_EQ(prefixes.find(word), linearFind(prefixes, word))
               << "seed " << seed << ", " << entries.size() << " entries, " << count << " valid";
         }

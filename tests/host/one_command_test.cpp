@@ -14,7 +14,7 @@ namespace {
 
 using testing::ConnectionTest;
 
-constexpr std::int32_t kCtrlShift = kModControl | kModShift;
+using testing::kCtrlShift;
 constexpr char kQuiet[] = "SettouChar1=str\r\nKata1=String\r\nComment=0\r\nTenmetsu=0\r\n";
 
 class OneCommandTest : public ConnectionTest {
@@ -116,8 +116,8 @@ TEST_F(OneCommandTest, WhileTheModuleDialogIsOpenNothingElseStarts) {
 // stays. A message box over the dialog disables the dialog too, and gives back only that.
 TEST_F(OneCommandTest, WhileTheSettingsDialogIsOpenNothingElseStartsAndItsEditsStay) {
   connectWith(kQuiet);
-  const WindowHandle otherWindow = ide.ui().createWindow("disabled already");
-  desktop.windows().setEnabled(otherWindow, false);
+  const WindowHandle disabledWindow = ide.ui().createWindow("disabled already");
+  desktop.windows().setEnabled(disabledWindow, false);
   toolkit.whenShown("frmVelmora", [&](sim::ScriptedForm& form) {
     EXPECT_FALSE(ideEnabled());
     form.click("chkHot1", 0);
@@ -136,7 +136,7 @@ TEST_F(OneCommandTest, WhileTheSettingsDialogIsOpenNothingElseStartsAndItsEditsS
   });
   ASSERT_TRUE(events->clickButton(u"設定"));
   EXPECT_TRUE(ideEnabled());
-  EXPECT_FALSE(desktop.windows().isEnabled(otherWindow));
+  EXPECT_FALSE(desktop.windows().isEnabled(disabledWindow));
   EXPECT_EQ(linesReading(u"\tDim strName As String"), 0U);
   pressHotkey('D');
   EXPECT_EQ(linesReading(u"\tDim strName As String"), 1U);
@@ -214,7 +214,6 @@ TEST_F(OneCommandTest, ADisconnectionInsideTheVariantQuestionWritesNothing) {
 // procedure that showed the box ends there, with no second box, no error, and no hotkey or atom
 // taken again for the window that is gone.
 TEST_F(OneCommandTest, ADisconnectionInsideTheSettingsDialogsMessagesEndsItsProcedure) {
-  const WindowHandle otherWindow = other.ui().createWindow("other");
   const auto pickKey = [](sim::ScriptedForm& form, int row, std::int32_t key) {
     ComboBox& keys = form.comboBox("cboKey", row);
     for (int item = 0; item < keys.count(); ++item) {
@@ -247,7 +246,7 @@ TEST_F(OneCommandTest, ADisconnectionInsideTheSettingsDialogsMessagesEndsItsProc
     EXPECT_FALSE(state.commands.running()) << what;
     EXPECT_TRUE(ideEnabled()) << what;
     EXPECT_EQ(desktop.atoms().size(), 0U) << what;
-    EXPECT_EQ(registeredHotkeys(), 1U) << what << ": only the other program's";
+    EXPECT_EQ(desktop.hotkeys().count(), 1U) << what << ": only the other program's";
     EXPECT_TRUE(desktop.windows().hooksLeft().empty()) << what;
   }
 }

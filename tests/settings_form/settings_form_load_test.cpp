@@ -33,19 +33,5 @@ TEST_F(Load, ShowsTheSettingsInMemoryAndRegistersAndRepairsTheFilesHotKeys) {
   EXPECT_TRUE(toolkit.messages().empty());
 }
 
-TEST_F(Load, AValueThatIsNoNumberEndsTheLoadWithItsDescription) {
-  writeIni("[Velmora]\r\nHotKeyFlg1=6\r\nKey1=68\r\nHotKeyFlg2=Ctrl\r\n");
-  SettingsForm& form = load();
-  ASSERT_EQ(messageTexts(), std::vector<std::u16string>{u"型が一致しません。"});
-  EXPECT_EQ(toolkit.messages()[0].shownTitle(), u"ベルモラ");
-  // The form is loaded and hooked; what came before the bad value stays done.
-  EXPECT_FALSE(form.unloaded());
-  EXPECT_EQ(form.cboKey(3).count(), 58);
-  EXPECT_NE(state.hook.PrevWndProc, 0U);
-  EXPECT_EQ(state.hotKeys[0].Key, 68);
-  EXPECT_EQ(desktop.hotkeys().count(), 0U);
-  EXPECT_EQ(ini(), "[Velmora]\r\nHotKeyFlg1=6\r\nKey1=68\r\nHotKeyFlg2=Ctrl\r\n");
-}
-
 } // namespace
 } // namespace velmora::testing
