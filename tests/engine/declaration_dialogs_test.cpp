@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 // The answers of the declaration's dialogs are tested on the real toolkit under Wine
-// (tests/wine/dialogs/declaration_dialogs_test.cpp) and through the command (DoDeclareTest,
-// BasDeclareTest); here what Wine cannot show without an input method.
+// (tests/wine/dialogs/declaration_dialogs_test.cpp) and through the command (DoDeclareTest);
+// here what Wine cannot show without an input method.
 namespace velmora {
 namespace {
 

@@ -23,6 +23,9 @@ protected:
     addPrefix(u"str", u"String");
   }
   std::size_t lineCount() const { return module_->lineTexts().size(); }
+  std::shared_ptr<sim::MemoryCodeModule> addStdModule(const std::u16string& name) {
+    return addModule(name, 1, u"Option Explicit\n\nSub " + name + u"Main()\nEnd Sub\n");
+  }
 };
 
 TEST_F(DoDeclareTest, TypicalRequestWritesTheDimBelowTheHeader) {
@@ -134,50 +137,33 @@ TEST_F(DoDeclareTest, CommentIsAskedAfterTheTypeAndAppended) {
   EXPECT_EQ(forms_.shown(), (std::vector<std::string>{"frmKata", "frmComment"}));
 }
 
-class BasDeclareTest : public EngineTest {
-protected:
-  BasDeclareTest() {
-    form_ = addModule(u"frmMain", 5, u"Private Sub Form_Load()\n    strName = \"\"\nEnd Sub\n");
-    addPrefix(u"str", u"String");
-  }
-  void addStdModule(const std::u16string& name) {
-    modules_.push_back(
-        addModule(name, 1, u"Option Explicit\n\nSub " + name + u"Main()\nEnd Sub\n"));
-  }
-  std::shared_ptr<sim::MemoryCodeModule> form_;
-  std::vector<std::shared_ptr<sim::MemoryCodeModule>> modules_;
-};
-
-TEST_F(BasDeclareTest, NoStandardModuleOrOneNeedsNoChoice) {
+TEST_F(DoDeclareTest, BasWithNoStandardModuleOrOneNeedsNoChoice) {
   addModule(u"clsItem", 2, u"");
-  caret(u"frmMain", 2, 7);
+  caret(u"frmMain", 4, 7);
   declare(u"Bas");
   EXPECT_EQ(messageTexts(), std::vector<std::u16string>{u"ﾌﾟﾛｼﾞｪｸﾄ内に標準ﾓｼﾞｭｰﾙが見つかりません"});
   EXPECT_EQ(forms_.messages()[0].shownTitle(), u"Velmora");
-  addStdModule(u"basMain");
+  const auto bas = addStdModule(u"basMain");
   declare(u"Bas");
-  EXPECT_EQ(modules_[0]->lineTexts().at(1), u"Public strName As String");
+  EXPECT_EQ(bas->lineTexts().at(1), u"Public strName As String");
   EXPECT_TRUE(forms_.shown().empty());
 }
 
-// The dialog's list and answers: BasSelectDialogTest.* under Wine.
-TEST_F(BasDeclareTest, SeveralModulesAreOfferedInProjectOrder) {
+// The dialog's answers: DeclarationDialogs.* and VelmoraScenarios.PrivatePublic... under Wine.
+TEST_F(DoDeclareTest, BasOffersTheStandardModulesInProjectOrder) {
   addStdModule(u"basA");
   addModule(u"clsItem", 2, u"");
-  addStdModule(u"basB");
+  const auto basB = addStdModule(u"basB");
   forms_.whenShown("frmBasSelect", [](ScriptedForm& f) {
     EXPECT_EQ(f.listBox("List1").count(), 2);
     EXPECT_EQ(f.listBox("List1").itemText(1), u"basB");
     f.pick("List1", 1);
     f.pressEnter();
   });
-  caret(u"frmMain", 2, 7);
+  caret(u"frmMain", 4, 7);
   declare(u"Bas");
-  EXPECT_EQ(modules_[1]->lineTexts().at(1), u"Public strName As String");
+  EXPECT_EQ(basB->lineTexts().at(1), u"Public strName As String");
   EXPECT_TRUE(state_.StdModuleIndexes.empty());
-  forms_.whenShown("frmBasSelect", [](ScriptedForm& f) { f.pressCloseBox(); });
-  declare(u"Bas");
-  EXPECT_EQ(modules_[0]->lineTexts().size() + modules_[1]->lineTexts().size(), 11U);
   EXPECT_TRUE(forms_.messages().empty());
 }
 
@@ -193,21 +179,6 @@ TEST_F(DoDeclareTest, BlinkSelectsTheNameThreeTimesThenRestoresTheCaret) {
   const Selection back{5, 9, 5, 9};
   EXPECT_EQ(seen, (std::vector<Selection>{name, after, name, after, name, after, back}));
   EXPECT_EQ(pump_.sleeps, (std::vector<std::uint32_t>(6, 100)));
-}
-
-TEST_F(DoDeclareTest, BlinkIsSkippedWhenNoWordStandsAtTheCaret) {
-  options_.intTenmetsu = 1;
-  auto pane = caret(u"frmMain", 4, 7);
-  // The user moves the caret to an empty line while the comment dialog is open.
-  options_.intComment = 1;
-  forms_.whenShown("frmComment", [&](ScriptedForm& f) {
-    pane->setCaret(2, 1);
-    f.pressEsc();
-  });
-  declare(u"Private");
-  EXPECT_EQ(line(2), u"Private strName As String");
-  EXPECT_TRUE(pump_.sleeps.empty());
-  EXPECT_TRUE(forms_.messages().empty());
 }
 
 } // namespace

@@ -47,8 +47,6 @@ TEST_F(ToolbarTest, TooltipsShowTheHotkeys) {
   connect();
   const ComboBox& list = state.frmVelmora->cboKey(0);
   EXPECT_EQ(ButtonTip(1, HotKey{15, 112}, list), u"Dim宣言(Alt+Ctrl+Shift+Win+F1 キー)");
-  EXPECT_EQ(ButtonTip(2, HotKey{0, 1}, list), u"Private宣言()");
-  EXPECT_EQ(ButtonTip(3, HotKey{2, 1}, list), u"Public宣言(Ctrl+)");
   EXPECT_EQ(ButtonTip(4, HotKey{16 | 4, 66}, list), u"標準ﾓｼﾞｭｰﾙ内Public宣言(Shift+B)");
   EXPECT_EQ(toolbars()[0]->buttons()[4]->currentTooltip(), u"");
 }

@@ -6,6 +6,7 @@ namespace {
 using Rows = std::vector<std::vector<std::u16string>>;
 using PrefixEditing = SettingsFormTest;
 
+// The row's appending, focus and emptied boxes: SettingsDialogPrefixes.* under Wine.
 TEST_F(PrefixEditing, AddNeedsBothTextsAndAppendsTheTypeInProperCase) {
   load();
   openDialog([&](sim::ScriptedForm& f) {
@@ -25,10 +26,6 @@ TEST_F(PrefixEditing, AddNeedsBothTextsAndAppendsTheTypeInProperCase) {
     EXPECT_EQ(f.textBox("txtKata").selectionLength(), 2);
     f.type("txtKata", u"lONG\tinteger");
     f.pressEnter();
-    EXPECT_EQ(f.textBox("txtSettouChar").text(), u"");
-    EXPECT_EQ(f.textBox("txtKata").text(), u"");
-    EXPECT_EQ(f.focusedControl(), "txtSettouChar");
-    EXPECT_EQ(f.listView("ListView1").selectedRow(), -1) << "a new row is not selected";
     f.pressEsc();
   });
   EXPECT_EQ(messageTexts(),
