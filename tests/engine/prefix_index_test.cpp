@@ -94,6 +94,7 @@ TEST(PrefixSearch, FindsWhatTheLinearSearchFindsOnGeneratedTables) {
 
 TEST(PrefixSearch, ATableAtTheLimitFindsItsLastEntry) {
   std::vector<PrefixEntry> entries;
+  entries.reserve(kMaxPrefixCount);
   for (int n = 0; n < kMaxPrefixCount - 1; ++n) {
     entries.push_back({u"p" + std::u16string(1, char16_t(u'a' + n % 26)) + u"_" +
                            std::u16string(1, char16_t(0x4E00 + n)),

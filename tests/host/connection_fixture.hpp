@@ -18,15 +18,17 @@
 
 namespace velmora::testing {
 
-// The connection to an IDE whose code windows and command bars live in memory, with basMain
-// holding one undeclared strName.
+// The connection to an IDE whose code windows and command bars live in memory; basMain, the
+// second of two standard modules, uses strName (line 4) and dblTax (line 5) undeclared.
 class ConnectionTest : public IdeDesktop {
 protected:
   ConnectionTest() {
     world->clipboard = &desktop.clipboard();
     memoryVbe.plugCommandBars(bars, events);
-    memoryVbe.project().components().add(
-        std::make_shared<sim::MemoryVbComponent>(u"basMain", 1, module));
+    for (const auto& [name, code] : {std::pair{u"basOther", sim::MemoryCodeModule::fromText(u"")},
+                                     std::pair{u"basMain", module}}) {
+      memoryVbe.project().components().add(std::make_shared<sim::MemoryVbComponent>(name, 1, code));
+    }
   }
 
   void connect() {
@@ -50,7 +52,7 @@ protected:
   sim::MemoryVbe memoryVbe;
   sim::RecordingVbe vbe{memoryVbe, world->calls};
   std::shared_ptr<sim::MemoryCodeModule> module = sim::MemoryCodeModule::fromText(
-      u"Option Explicit\n\nPublic Sub Main()\n    strName = \"\"\nEnd Sub\n");
+      u"Option Explicit\n\nPublic Sub Main()\n    strName = \"\"\n    dblTax = 1\nEnd Sub\n");
   AddinServices services{toolkit,
                          ide.pump(),
                          desktop.atoms(),

@@ -19,18 +19,11 @@ constexpr char kQuiet[] = "SettouChar1=str\r\nKata1=String\r\nComment=0\r\nTenme
 
 class OneCommandTest : public ConnectionTest {
 protected:
-  OneCommandTest() {
-    order = sim::MemoryCodeModule::fromText(
-        u"Option Explicit\n\nPublic Sub Main()\n    strName = \"\"\n    dblTax = 1\nEnd Sub\n");
-    memoryVbe.project().components().add(
-        std::make_shared<sim::MemoryVbComponent>(u"basOrder", 1, order));
-  }
-
-  // Connects with these settings, the caret on strName (line 4) or dblTax (line 5) of basOrder.
+  // Connects with these settings, the caret on strName (line 4) or dblTax (line 5) of basMain.
   void connectWith(const std::string& settings, std::int32_t line = 4) {
     dir.write("Velmora.ini", "[Velmora]\r\n" + settings);
     connect();
-    memoryVbe.showPane(u"basOrder")->setCaret(line, 8);
+    memoryVbe.showPane(u"basMain")->setCaret(line, 8);
   }
   void pressHotkey(char key) {
     desktop.hotkeys().press(kCtrlShift, key);
@@ -41,7 +34,7 @@ protected:
   void tryEverything() {
     const std::size_t shown = toolkit.shown().size();
     const std::size_t messages = toolkit.messages().size();
-    const std::u16string code = order->text();
+    const std::u16string code = module->text();
     pressHotkey('D');
     pressHotkey('B');
     for (const auto& caption : ToolbarCaptions()) {
@@ -49,15 +42,14 @@ protected:
     }
     EXPECT_EQ(toolkit.shown().size(), shown);
     EXPECT_EQ(toolkit.messages().size(), messages);
-    EXPECT_EQ(order->text(), code);
+    EXPECT_EQ(module->text(), code);
   }
   std::size_t linesReading(const std::u16string& text) const {
-    const auto& lines = order->lineTexts();
+    const auto& lines = module->lineTexts();
     return static_cast<std::size_t>(std::count(lines.begin(), lines.end(), text));
   }
   bool ideEnabled() const { return desktop.windows().isEnabled(ideWindow); }
 
-  std::shared_ptr<sim::MemoryCodeModule> order;
   const WindowHandle ideWindow = ide.ui().createWindow("Microsoft Visual Basic [デザイン]");
 };
 
@@ -74,7 +66,7 @@ TEST_F(OneCommandTest, WhileTheTypeDialogIsOpenNothingElseStarts) {
   EXPECT_EQ(linesReading(u"\tDim dblTax As Double"), 1U);
   EXPECT_EQ(toolkit.shown(), std::vector<std::string>{"frmKata"});
   // Once it has ended, the next command runs as usual.
-  memoryVbe.showPane(u"basOrder")->setCaret(5, 8);
+  memoryVbe.showPane(u"basMain")->setCaret(5, 8);
   ASSERT_TRUE(events->clickButton(u"Dim宣言"));
   EXPECT_EQ(linesReading(u"\tDim strName As String"), 1U);
 }
@@ -179,7 +171,7 @@ TEST_F(OneCommandTest, ADisconnectionInsideADialogEndsTheCommandWithoutATrace) {
       {"frmBasSelect", kQuiet, 4, u"標準ﾓｼﾞｭｰﾙPublic宣言"},
       {"frmVelmora", kQuiet, 4, u"設定"},
   };
-  const std::u16string code = order->text();
+  const std::u16string code = module->text();
   for (const Case& each : cases) {
     connectWith(each.settings, each.line);
     toolkit.whenShown(each.form, [&](sim::ScriptedForm& form) {
@@ -187,7 +179,7 @@ TEST_F(OneCommandTest, ADisconnectionInsideADialogEndsTheCommandWithoutATrace) {
       EXPECT_TRUE(form.unloaded()) << each.form;
     });
     ASSERT_TRUE(events->clickButton(each.button)) << each.form;
-    EXPECT_EQ(order->text(), code) << each.form;
+    EXPECT_EQ(module->text(), code) << each.form;
     EXPECT_TRUE(toolkit.messages().empty()) << each.form;
     EXPECT_TRUE(toolbars().empty()) << each.form;
     EXPECT_FALSE(state.frmVelmora) << each.form;
@@ -199,14 +191,14 @@ TEST_F(OneCommandTest, ADisconnectionInsideADialogEndsTheCommandWithoutATrace) {
 
 TEST_F(OneCommandTest, ADisconnectionInsideTheVariantQuestionWritesNothing) {
   connectWith("Non=0\r\nComment=0\r\nTenmetsu=0\r\n");
-  const std::u16string code = order->text();
+  const std::u16string code = module->text();
   toolkit.onMessage([&](const Message&) {
     connection.OnDisconnection();
     return MessageResult::Yes;
   });
   pressHotkey('D');
   ASSERT_EQ(toolkit.messages().size(), 1U);
-  EXPECT_EQ(order->text(), code);
+  EXPECT_EQ(module->text(), code);
   expectNothingLeft();
 }
 
@@ -214,19 +206,11 @@ TEST_F(OneCommandTest, ADisconnectionInsideTheVariantQuestionWritesNothing) {
 // procedure that showed the box ends there, with no second box, no error, and no hotkey or atom
 // taken again for the window that is gone.
 TEST_F(OneCommandTest, ADisconnectionInsideTheSettingsDialogsMessagesEndsItsProcedure) {
-  const auto pickKey = [](sim::ScriptedForm& form, int row, std::int32_t key) {
-    ComboBox& keys = form.comboBox("cboKey", row);
-    for (int item = 0; item < keys.count(); ++item) {
-      if (keys.itemData(item) == key) {
-        form.pick("cboKey", item, row);
-      }
-    }
-  };
   const std::vector<std::pair<std::string, std::function<void(sim::ScriptedForm&)>>> cases = {
       {"Add without a prefix", [](sim::ScriptedForm& form) { form.click("cmbAdd"); }},
       {"OK with a key held elsewhere",
        [&](sim::ScriptedForm& form) {
-         pickKey(form, 1, 'Q');
+         form.pick("cboKey", 48, 1); // Q
          form.click("cmbOk");
        }},
   };

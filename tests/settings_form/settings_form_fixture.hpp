@@ -50,6 +50,7 @@ protected:
   std::vector<std::vector<std::u16string>> rows() {
     ListView& list = window().listView("ListView1");
     std::vector<std::vector<std::u16string>> result;
+    result.reserve(static_cast<std::size_t>(list.rowCount()));
     for (int row = 0; row < list.rowCount(); ++row) {
       result.push_back({list.cell(row, 0), list.cell(row, 1)});
     }
