@@ -30,12 +30,6 @@ inline HWND findForm(const wchar_t* caption) {
   return FindWindowW(kFormClass, caption);
 }
 
-inline std::wstring classOf(HWND window) {
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  return name;
-}
-
 // The form's controls (all children of the form itself) of the class, with the text if one is
 // given (the system compares both without regard to case).
 inline std::vector<HWND> children(HWND form, const wchar_t* className,
@@ -56,13 +50,6 @@ inline HWND child(HWND form, const wchar_t* className, const wchar_t* text = nul
 
 inline HWND buttonOf(HWND form, const wchar_t* caption) {
   return child(form, L"Button", caption);
-}
-
-// The focused control: the edit field of a combo box stands for its combo box.
-inline HWND focusedControl() {
-  HWND focus = GetFocus();
-  HWND parent = focus != nullptr ? GetParent(focus) : nullptr;
-  return parent != nullptr && classOf(parent) == L"ComboBox" ? parent : focus;
 }
 
 inline void clickButton(HWND button) {
@@ -86,17 +73,6 @@ inline void clickListItem(HWND list, int item, bool twice = false) {
       return;
     }
   }
-}
-
-// Choosing the entry showing `text` of a drop-down list: the selection and its notification.
-inline void chooseComboItem(HWND combo, const wchar_t* text) {
-  SendMessageW(combo, CB_SETCURSEL,
-               static_cast<WPARAM>(SendMessageW(combo, CB_FINDSTRINGEXACT, WPARAM(-1),
-                                                reinterpret_cast<LPARAM>(text))),
-               0);
-  SendMessageW(GetParent(combo), WM_COMMAND,
-               MAKEWPARAM(GetDlgCtrlID(combo), static_cast<WORD>(CBN_SELCHANGE)),
-               reinterpret_cast<LPARAM>(combo));
 }
 
 inline std::vector<std::wstring> listBoxItems(HWND list) {

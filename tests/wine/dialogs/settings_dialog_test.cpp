@@ -78,10 +78,10 @@ TEST_F(SettingsDialogLoad, TabWalksTheControlsInTheirKeyboardOrder) {
   expected.push_back(prefixBox()); // and round again
   std::vector<HWND> focus;
   Steps user(expected.size() - 1, [&] {
-    focus.push_back(focusedControl());
+    focus.push_back(GetFocus());
     pressKey(VK_TAB); // taken before the next step runs
   });
-  user.emplace_back([&] { focus.push_back(focusedControl()); });
+  user.emplace_back([&] { focus.push_back(GetFocus()); });
   user.emplace_back([] { pressKey(VK_ESCAPE); });
   openDialog(std::move(user));
   EXPECT_EQ(focus, expected);
@@ -127,7 +127,7 @@ TEST_F(SettingsDialogOk, OkWritesTheSettingsFileAndRegistersTheNewHotKeysOrRepor
         clickButton(checkBox("chkNon"));
         clickButton(checkBox("chkTenmetsu"));
         // Dim: Ctrl+Shift+E. Private: Ctrl+P. Bas: Alt+Ctrl+Shift+B.
-        chooseComboItem(keyList(0), L"E");
+        form().comboBox("cboKey", 0).setText(u"E");
         clickButton(checkBox("chkHot3", 1));
         clickButton(checkBox("chkHot1", 3));
         clickButton(button(L"OK"));
@@ -166,7 +166,7 @@ TEST_F(SettingsDialogOk, OkWritesTheSettingsFileAndRegistersTheNewHotKeysOrRepor
   openDialog({[&] {
     removeFirstRow();
     removeFirstRow();
-    chooseComboItem(keyList(2), L"X");
+    form().comboBox("cboKey", 2).setText(u"X");
     clickButton(button(L"OK"));
   }});
   EXPECT_EQ(messageTexts(), std::vector<std::wstring>{L"ホットキー3の設定に失敗しました。"});

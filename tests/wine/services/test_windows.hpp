@@ -2,6 +2,7 @@
 
 #include "ports/window_handle.hpp"
 
+#include <algorithm>
 #include <vector>
 #include <windows.h>
 
@@ -33,12 +34,8 @@ inline LRESULT CALLBACK recordingProcedure(HWND window, UINT message, WPARAM wPa
 }
 
 inline bool originalSawMessage(UINT message) {
-  for (const SeenMessage& seen : originalSaw()) {
-    if (seen.message == message) {
-      return true;
-    }
-  }
-  return false;
+  return std::any_of(originalSaw().begin(), originalSaw().end(),
+                     [message](const SeenMessage& seen) { return seen.message == message; });
 }
 
 // A hidden top-level window with the recording procedure.

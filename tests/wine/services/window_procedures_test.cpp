@@ -86,31 +86,5 @@ TEST(WindowProcedures, ReplacementsEndWithTheirAdapterOrTheirWindow) {
   EXPECT_EQ(procedures.lastError(), static_cast<std::uint32_t>(ERROR_INVALID_WINDOW_HANDLE));
 }
 
-TEST(WindowProcedures, ReplacementsStackAndComeOffInReverse) {
-  TestWindow window;
-  const LONG_PTR original = procedureOf(window.get());
-  Win32WindowProcedures procedures;
-  std::vector<std::string> order;
-  WindowProcedures::Previous inner = 0;
-  WindowProcedures::Previous outer = 0;
-  inner = procedures.replace(window.handle(), [&](const WindowMessage& message) {
-    order.push_back("inner");
-    return procedures.callPrevious(inner, message);
-  });
-  outer = procedures.replace(window.handle(), [&](const WindowMessage& message) {
-    order.push_back("outer");
-    return procedures.callPrevious(outer, message) + 1;
-  });
-  EXPECT_EQ(SendMessageW(window.get(), kEchoMessage, 0, 4), 9);
-  EXPECT_EQ(order, (std::vector<std::string>{"outer", "inner"}));
-
-  order.clear();
-  procedures.restore(window.handle(), outer);
-  EXPECT_EQ(SendMessageW(window.get(), kEchoMessage, 0, 4), 8);
-  EXPECT_EQ(order, std::vector<std::string>{"inner"});
-  procedures.restore(window.handle(), inner);
-  EXPECT_EQ(procedureOf(window.get()), original);
-}
-
 } // namespace
 } // namespace velmora::testing
