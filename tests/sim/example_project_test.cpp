@@ -3,7 +3,6 @@
 #include "sim/ide/vbp_file.hpp"
 #include "support/error.hpp"
 
-#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
@@ -12,17 +11,12 @@
 namespace velmora::sim {
 namespace {
 
-std::filesystem::path examples() {
-  if (const char* root = std::getenv("VELMORA_SOURCE_DIR")) {
-    return std::filesystem::path(root) / "examples" / "zakkaten";
-  }
-  return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "examples" /
-         "zakkaten";
-}
+const std::filesystem::path kExamples =
+    std::filesystem::path(__FILE__).parent_path() / "../../examples/zakkaten";
 
 class ExampleProject : public ::testing::Test {
 protected:
-  LoadedProject loaded = loadVbp(examples() / "Zakkaten.vbp");
+  LoadedProject loaded = loadVbp(kExamples / "Zakkaten.vbp");
   MemoryVbComponents& components = loaded.project->components();
 };
 
@@ -78,7 +72,7 @@ TEST_F(ExampleProject, SavedUneditedItIsTheSameFileAndEditedOnlyTheCodeChanges) 
       std::filesystem::temp_directory_path() /
       ("velmora-example-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
   std::filesystem::create_directories(out);
-  std::filesystem::copy_file(examples() / "Zakkaten.vbp", out / "Zakkaten.vbp");
+  std::filesystem::copy_file(kExamples / "Zakkaten.vbp", out / "Zakkaten.vbp");
   loaded.saveInto(out);
   for (const LoadedComponent& c : loaded.components) {
     EXPECT_EQ(readFileBytes(out / c.file.filename()), readFileBytes(c.file)) << c.file;
@@ -87,7 +81,7 @@ TEST_F(ExampleProject, SavedUneditedItIsTheSameFileAndEditedOnlyTheCodeChanges) 
   components.module(u"clsItem")->addFromString(u"Private strText As String");
   loaded.saveInto(out);
   const std::string saved = readFileBytes(out / "clsItem.cls");
-  const std::string original = readFileBytes(examples() / "clsItem.cls");
+  const std::string original = readFileBytes(kExamples / "clsItem.cls");
   const std::string marker = "Private mcurPrice As Currency\r\n";
   const std::size_t at = original.find(marker) + marker.size();
   EXPECT_EQ(saved, original.substr(0, at) + "Private strText As String\r\n" + original.substr(at));

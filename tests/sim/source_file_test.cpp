@@ -12,22 +12,13 @@ namespace {
 
 using Lines = std::vector<std::u16string>;
 
-const std::string kForm = "VERSION 5.00\r\n"
-                          "Object = \"{00000000-0000-0000-0000-000000000001}#1.0#0\"; \"x.ocx\"\r\n"
-                          "Begin VB.Form frmOrder \r\n"
-                          "   Caption         =   \"End\"\r\n"
-                          "   Begin VB.CommandButton cmdOk \r\n"
-                          "      BeginProperty Font \r\n"
-                          "         Size            =   9\r\n"
-                          "      EndProperty\r\n"
-                          "   End\r\n"
-                          "End\r\n"
-                          "Attribute VB_Name = \"frmOrder\"\r\n"
-                          "Attribute VB_PredeclaredId = True\r\n";
-const std::string kFormCode = "Option Explicit\r\n"
-                              "\r\n"
-                              "Private Sub cmdOk_Click()\r\n"
-                              "End Sub\r\n";
+const std::string kForm =
+    "VERSION 5.00\r\nObject = \"{00000000-0000-0000-0000-000000000001}#1.0#0\"; \"x.ocx\"\r\n"
+    "Begin VB.Form frmOrder \r\n   Caption         =   \"End\"\r\n"
+    "   Begin VB.CommandButton cmdOk \r\n      BeginProperty Font \r\n"
+    "         Size            =   9\r\n      EndProperty\r\n   End\r\n"
+    "End\r\nAttribute VB_Name = \"frmOrder\"\r\nAttribute VB_PredeclaredId = True\r\n";
+const std::string kFormCode = "Option Explicit\r\n\r\nPrivate Sub cmdOk_Click()\r\nEnd Sub\r\n";
 
 TEST(SourceFileParse, FormHeaderWithNestedBlocksIsHidden) {
   const SourceText source = parseSource(kForm + kFormCode, 5, u"fallback");
@@ -66,10 +57,9 @@ TEST(SourceFileParse, WithoutVbNameTheFileNameNamesIt) {
   EXPECT_EQ(parseSource("Option Explicit\r\n", 1, u"basLoose.bas").name, u"basLoose");
 }
 
-const std::string kClassCode = "Public Property Get Item() As Long\r\n"
-                               "Attribute Item.VB_UserMemId = 0\r\n"
-                               "    Item = 1\r\n"
-                               "End Property\r\n";
+const std::string kClassCode =
+    "Public Property Get Item() As Long\r\nAttribute Item.VB_UserMemId = 0\r\n"
+    "    Item = 1\r\nEnd Property\r\n";
 
 TEST(SourceFileHiddenLines, MemberAttributesAreHiddenAndStayBelowTheirHeader) {
   auto binding = SourceBinding::bind(parseSource(kClassCode, 2, u"clsItem"));
@@ -89,24 +79,15 @@ TEST(SourceFileHiddenLines, MemberAttributesAreHiddenAndStayBelowTheirHeader) {
 }
 
 // A user control as VB writes it; property pages and user documents have the same shape.
-const std::string kUserControl = "VERSION 5.00\r\n"
-                                 "Begin VB.UserControl ctlPrice \r\n"
-                                 "   ClientHeight    =   375\r\n"
-                                 "   Begin VB.TextBox txtPrice \r\n"
-                                 "      Alignment       =   1  '右揃え\r\n"
-                                 "      Text            =   \"0\"\r\n"
-                                 "   End\r\n"
-                                 "   Begin VB.PictureBox picIcon \r\n"
-                                 "      Picture         =   \"ctlPrice.ctx\":0000\r\n"
-                                 "   End\r\n"
-                                 "End\r\n"
-                                 "Attribute VB_Name = \"ctlPrice\"\r\n"
-                                 "Attribute VB_Exposed = False\r\n";
-const std::string kUserControlCode = "Option Explicit\r\n"
-                                     "Public Property Get Value() As Currency\r\n"
-                                     "Attribute Value.VB_UserMemId = 0\r\n"
-                                     "    Value = CCur(txtPrice.Text)\r\n"
-                                     "End Property\r\n";
+const std::string kUserControl =
+    "VERSION 5.00\r\nBegin VB.UserControl ctlPrice \r\n   ClientHeight    =   375\r\n"
+    "   Begin VB.TextBox txtPrice \r\n      Alignment       =   1  '右揃え\r\n"
+    "      Text            =   \"0\"\r\n   End\r\n   Begin VB.PictureBox picIcon \r\n"
+    "      Picture         =   \"ctlPrice.ctx\":0000\r\n   End\r\nEnd\r\n"
+    "Attribute VB_Name = \"ctlPrice\"\r\nAttribute VB_Exposed = False\r\n";
+const std::string kUserControlCode =
+    "Option Explicit\r\nPublic Property Get Value() As Currency\r\n"
+    "Attribute Value.VB_UserMemId = 0\r\n    Value = CCur(txtPrice.Text)\r\nEnd Property\r\n";
 
 TEST(SourceFileParse, DesignerFilesHideTheirHeaderLikeForms) {
   const SourceText control = parseSource(kUserControl + kUserControlCode, 8, u"x.ctl");

@@ -23,16 +23,5 @@ TEST(SimAtomTable, CountsReferencesAcrossSpellingsAndRecordsFailedDeletes) {
   EXPECT_EQ(atoms.failedDeletes(), 2U);
 }
 
-TEST(SimAtomTable, RejectsBadNamesAndKeepsIntegerAtomsOutOfTheTable) {
-  SimAtomTable atoms;
-  EXPECT_EQ(atoms.add(""), 0);
-  EXPECT_EQ(atoms.add(std::string(kMaxAtomName + 1, 'x')), 0);
-  EXPECT_EQ(atoms.add("#100"), 100);
-  EXPECT_EQ(atoms.add("#49152"), 0);
-  EXPECT_EQ(atoms.add("#99999999999999999999"), 0);
-  EXPECT_GE(atoms.add("#12a"), kFirstStringAtom);
-  EXPECT_EQ(atoms.size(), 1U);
-}
-
 } // namespace
 } // namespace velmora::sim
