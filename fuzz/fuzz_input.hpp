@@ -74,16 +74,12 @@ inline std::u16string textOf(bool units, std::string_view bytes) {
   return units ? utf16Units(bytes) : fromUtf8(bytes);
 }
 
-// Ends the run as a finding.
-[[noreturn]] inline void fail(const char* what) {
-  std::fprintf(stderr, "fuzz check failed: %s\n", what);
-  std::fflush(stderr);
-  std::abort();
-}
-
+// Ends the run as a finding unless `ok`.
 inline void require(bool ok, const char* what) {
   if (!ok) {
-    fail(what);
+    std::fprintf(stderr, "fuzz check failed: %s\n", what);
+    std::fflush(stderr);
+    std::abort();
   }
 }
 

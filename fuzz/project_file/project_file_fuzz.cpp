@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 
 const fs::path& directory() {
   static const fs::path made = [] {
-    const fs::path dir = scratchDirectory();
+    fs::path dir = scratchDirectory();
     fs::create_directories(dir / "sub");
     fs::create_directories(dir / "d.bas");
     sim::writeFileBytes(dir / "a.bas", "Attribute VB_Name = \"basA\"\r\nPublic x As Long\r\n");
@@ -34,9 +34,11 @@ const fs::path& directory() {
   return made;
 }
 
-void check(std::string_view bytes) {
+} // namespace
+
+void checkInput(FuzzInput& input) {
   const fs::path vbp = directory() / "P.vbp";
-  sim::writeFileBytes(vbp, bytes);
+  sim::writeFileBytes(vbp, input.rest());
   sim::LoadedProject loaded;
   try {
     loaded = sim::loadVbp(vbp, codePage932());
@@ -53,9 +55,4 @@ void check(std::string_view bytes) {
   }
 }
 
-} // namespace
-
-void checkInput(FuzzInput& input) {
-  check(input.rest());
-}
 } // namespace velmora::fuzz

@@ -25,13 +25,13 @@ std::string lower(std::string text) {
 }
 
 std::uint16_t modifierNamed(const std::string& name) {
-  const std::map<std::string, std::uint16_t> names = {{"ctrl", vk::kControl},
-                                                      {"control", vk::kControl},
-                                                      {"shift", vk::kShift},
-                                                      {"alt", vk::kMenu},
-                                                      {"win", vk::kLWin}};
-  const auto found = names.find(name);
-  return found == names.end() ? 0 : found->second;
+  static const std::map<std::string, std::uint16_t> kNames = {{"ctrl", vk::kControl},
+                                                              {"control", vk::kControl},
+                                                              {"shift", vk::kShift},
+                                                              {"alt", vk::kMenu},
+                                                              {"win", vk::kLWin}};
+  const auto found = kNames.find(name);
+  return found == kNames.end() ? 0 : found->second;
 }
 
 // The function key a name spells ("F7", "f007"), read as a number of any length.
@@ -76,10 +76,12 @@ void checkChord(const std::string& text) {
   }
 }
 
-void check(std::string_view text) {
+} // namespace
+
+void checkInput(FuzzInput& input) {
   std::vector<sim::vbide::ScenarioStep> steps;
   try {
-    steps = sim::vbide::parseScenario(text);
+    steps = sim::vbide::parseScenario(input.rest());
   } catch (const sim::vbide::ScenarioSyntaxError& error) {
     require(error.line() >= 1, "a syntax error names no line");
     return;
@@ -95,9 +97,4 @@ void check(std::string_view text) {
   }
 }
 
-} // namespace
-
-void checkInput(FuzzInput& input) {
-  check(input.rest());
-}
 } // namespace velmora::fuzz

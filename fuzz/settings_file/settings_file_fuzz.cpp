@@ -56,9 +56,7 @@ public:
   std::map<FilePath, std::string> files;
 };
 
-const AnsiCodec& codec() {
-  return *codePage932().codec;
-}
+const AnsiCodec& codec = *codePage932().codec;
 
 bool holdsLineBreakOrNul(std::u16string_view text) {
   return text.find_first_of(std::u16string_view(u"\0\r\n", 3)) != std::u16string_view::npos;
@@ -138,7 +136,7 @@ void readEverything(SettingsFile& file) {
   for (const std::u16string_view key : kKeys) {
     const std::u16string value = snapshot.IniGet(kSettingsSection, key);
     require(!holdsLineBreakOrNul(value), "a value holds a line break");
-    require(codec().encode(value).size() <= 254, "a value is longer than the buffer");
+    require(codec.encode(value).size() <= 254, "a value is longer than the buffer");
   }
 }
 
@@ -148,7 +146,7 @@ void checkInput(FuzzInput& input) {
   const std::uint8_t choice = input.byte();
   const std::u16string value = fromUtf8(input.until('\0'));
   MemoryFileStore store;
-  SettingsFile file(u"C:\\Velmora", codec(), store);
+  SettingsFile file(u"C:\\Velmora", codec, store);
   store.files[file.path()] = input.rest();
   readEverything(file);
 

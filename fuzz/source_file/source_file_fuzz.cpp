@@ -33,7 +33,9 @@ bool endsWithLineBreak(std::string_view bytes) {
   return !bytes.empty() && (bytes.back() == '\n' || bytes.back() == '\r');
 }
 
-void check(FuzzInput& input) {
+} // namespace
+
+void checkInput(FuzzInput& input) {
   const std::uint8_t choice = input.byte();
   const std::uint8_t line = input.byte();
   const Kind& kind = kKinds[choice % kKinds.size()];
@@ -67,9 +69,4 @@ void check(FuzzInput& input) {
   }
 }
 
-} // namespace
-
-void checkInput(FuzzInput& input) {
-  check(input);
-}
 } // namespace velmora::fuzz

@@ -57,13 +57,11 @@ void toUtf8Checks(std::string_view bytes) {
           "UTF-16 did not come back from UTF-8");
 }
 
-const AnsiCodec& codec() {
-  return *codePage932().codec;
-}
+const AnsiCodec& codec = *codePage932().codec;
 
 // Bytes below 0x40 are never the second byte of a pair in code page 932.
 void ansiDecodeChecks(std::string_view bytes) {
-  const std::u16string text = codec().decode(bytes);
+  const std::u16string text = codec.decode(bytes);
   require(text.size() <= bytes.size(), "code page decoding made more units than bytes");
   require(wellFormed(text), "code page decoding gave a lone surrogate");
   require(counts(text, 0x40) == counts(bytes, 0x40),
@@ -73,7 +71,7 @@ void ansiDecodeChecks(std::string_view bytes) {
 // Each unit comes back as itself or as '?' (a character the code page lacks).
 void ansiEncodeChecks(std::string_view bytes) {
   const std::u16string text = utf16Units(bytes);
-  const std::u16string back = codec().decode(codec().encode(text));
+  const std::u16string back = codec.decode(codec.encode(text));
   require(back.size() == text.size(), "a code page round trip changed the length");
   for (std::size_t i = 0; i < text.size(); ++i) {
     require(back[i] == text[i] || back[i] == u'?', "a code page round trip changed a character");

@@ -3,6 +3,7 @@
 #include "support/error.hpp"
 #include "support/text.hpp"
 
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 #include <cstdint>
@@ -38,12 +39,8 @@ template <typename Convert> Result run(Convert convert, std::u16string_view text
 // A plain decimal number ("-12.5", "007", ".5") of at most 15 significant digits, which a double
 // holds exactly enough to round it as the conversion must: half to even.
 std::optional<double> plainDecimal(std::u16string_view text) {
-  while (!text.empty() && (text.front() == u' ' || text.front() == u'\t')) {
-    text.remove_prefix(1);
-  }
-  while (!text.empty() && (text.back() == u' ' || text.back() == u'\t')) {
-    text.remove_suffix(1);
-  }
+  text.remove_prefix(std::min(text.find_first_not_of(u" \t"), text.size()));
+  text.remove_suffix(text.size() - std::min(text.find_last_not_of(u" \t") + 1, text.size()));
   std::string ascii;
   int digits = 0;
   bool point = false;

@@ -49,7 +49,9 @@ void checkWordAt(const WordDelimiters& delimiters, std::u16string_view line, std
           "a word holds a delimiter");
 }
 
-void check(FuzzInput& input) {
+} // namespace
+
+void checkInput(FuzzInput& input) {
   const std::uint8_t flags = input.byte();
   const std::uint8_t lineChoice = input.byte();
   const auto column = static_cast<std::int16_t>(input.word());
@@ -99,9 +101,4 @@ void check(FuzzInput& input) {
   require(found, "the declaration is not the word's");
 }
 
-} // namespace
-
-void checkInput(FuzzInput& input) {
-  check(input);
-}
 } // namespace velmora::fuzz
