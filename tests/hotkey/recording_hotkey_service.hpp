@@ -13,7 +13,7 @@
 namespace velmora::testing {
 
 // Hands every call on to a program's hotkey service and keeps a record of the registrations
-// attempted and the releases asked for.
+// attempted.
 class RecordingHotkeyService final : public HotkeyService {
 public:
   explicit RecordingHotkeyService(HotkeyService& inner) : inner_(inner) {}
@@ -27,7 +27,6 @@ public:
     return inner_.registerHotKey(window, id, modifiers, key);
   }
   bool unregisterHotKey(WindowHandle window, std::int32_t id) override {
-    ++releases;
     return inner_.unregisterHotKey(window, id);
   }
 
@@ -37,13 +36,9 @@ public:
           return attempt.modifiers == modifiers && attempt.key == key;
         }));
   }
-  void clear() {
-    attempts.clear();
-    releases = 0;
-  }
+  void clear() { attempts.clear(); }
 
   std::vector<sim::HotkeyRegistration> attempts;
-  std::size_t releases = 0;
   // Thrown, once, by the next registration instead of registering.
   std::exception_ptr fault;
 

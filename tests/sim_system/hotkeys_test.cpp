@@ -9,16 +9,12 @@ namespace {
 
 constexpr std::int32_t kCtrlShift = kModControl | kModShift;
 
-class SimHotkeys : public ::testing::Test {
-protected:
+TEST(SimHotkeys, ACombinationIsHeldOnceAcrossProgramsWithTheSystemsErrors) {
   SimDesktop desktop;
   SimProgram& ide = desktop.createProgram("IDE");
   SimProgram& other = desktop.createProgram("Other");
-  WindowHandle ideWindow = ide.ui().createWindow("settings");
-  WindowHandle otherWindow = other.ui().createWindow("other");
-};
-
-TEST_F(SimHotkeys, ACombinationIsHeldOnceAcrossProgramsWithTheSystemsErrors) {
+  const WindowHandle ideWindow = ide.ui().createWindow("settings");
+  const WindowHandle otherWindow = other.ui().createWindow("other");
   ASSERT_TRUE(other.hotkeys().registerHotKey(otherWindow, 7, kCtrlShift, 'D'));
   // The id and the no-repeat flag do not matter; other modifiers make another combination.
   EXPECT_FALSE(ide.hotkeys().registerHotKey(ideWindow, 0xC000, kCtrlShift | kModNoRepeat, 'D'));
