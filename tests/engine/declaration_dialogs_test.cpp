@@ -15,8 +15,8 @@ TEST(DeclarationDialogsTest, TheCommentBoxTakesTheInputMethodModeOfTheOption) {
   sim::ScriptedToolkit forms;
   EngineState state;
   Options options;
-  for (const auto& [option, mode] : {std::pair{1, ImeMode::On}, std::pair{2, ImeMode::Off}}) {
-    options.intImeMode = static_cast<std::int16_t>(option);
+  for (const ImeMode mode : {ImeMode::On, ImeMode::Off}) {
+    options.intImeMode = static_cast<std::int16_t>(mode == ImeMode::On ? 1 : 2);
     forms.whenShown("frmComment", [mode](ScriptedForm& f) {
       EXPECT_EQ(f.focusedControl(), "txtComment");
       EXPECT_EQ(f.scriptedTextBox("txtComment").imeMode(), mode);

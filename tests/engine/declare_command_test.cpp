@@ -20,7 +20,7 @@ class DoDeclareTest : public EngineTest {
 protected:
   DoDeclareTest() {
     module_ = addModule(u"frmMain", 5, kModule);
-    addPrefix(u"str", u"String");
+    setPrefixes({{u"str", u"String"}});
   }
   std::size_t lineCount() const { return module_->lineTexts().size(); }
   std::shared_ptr<sim::MemoryCodeModule> addStdModule(const std::u16string& name) {
@@ -77,20 +77,14 @@ TEST_F(DoDeclareTest, VariantQuestionWhenAskingIsOff) {
   EXPECT_EQ(line(4), u"\tDim intCount");
 }
 
+// Keywords, members and comments: RealModulesTest.Keywords...
 TEST_F(DoDeclareTest, RefusalsShowTheNotOnVariableMessage) {
   const std::size_t before = lineCount();
-  // A string literal, a digit, an empty line (comments: RealModulesTest.Keywords...).
-  for (const auto& [lineNo, column] :
-       std::vector<std::pair<std::int32_t, std::int32_t>>{{7, 27}, {5, 39}, {2, 1}}) {
-    forms_.clearMessages();
-    caret(u"frmMain", lineNo, column);
-    declare(u"Dim");
-    EXPECT_EQ(messageTexts(), std::vector<std::u16string>{u"ｶｰｿﾙが変数の上にありません"})
-        << lineNo << ":" << column;
-  }
+  caret(u"frmMain", 7, 27); // inside a string literal
+  declare(u"Dim");
+  EXPECT_EQ(messageTexts(), std::vector<std::u16string>{u"ｶｰｿﾙが変数の上にありません"});
   EXPECT_EQ(forms_.messages()[0].shownTitle(), u"ベルモラ");
   EXPECT_EQ(lineCount(), before);
-  EXPECT_TRUE(forms_.shown().empty());
 }
 
 TEST_F(DoDeclareTest, TypeCharacterNamesGetNoAsClause) {
@@ -137,7 +131,7 @@ TEST_F(DoDeclareTest, CommentIsAskedAfterTheTypeAndAppended) {
   EXPECT_EQ(forms_.shown(), (std::vector<std::string>{"frmKata", "frmComment"}));
 }
 
-TEST_F(DoDeclareTest, BasWithNoStandardModuleOrOneNeedsNoChoice) {
+TEST_F(DoDeclareTest, BasAsksForTheModuleOnlyWhenThereAreSeveral) {
   addModule(u"clsItem", 2, u"");
   caret(u"frmMain", 4, 7);
   declare(u"Bas");
@@ -147,20 +141,17 @@ TEST_F(DoDeclareTest, BasWithNoStandardModuleOrOneNeedsNoChoice) {
   declare(u"Bas");
   EXPECT_EQ(bas->lineTexts().at(1), u"Public strName As String");
   EXPECT_TRUE(forms_.shown().empty());
-}
 
-// The dialog's answers: DeclarationDialogs.* and VelmoraScenarios.PrivatePublic... under Wine.
-TEST_F(DoDeclareTest, BasOffersTheStandardModulesInProjectOrder) {
-  addStdModule(u"basA");
-  addModule(u"clsItem", 2, u"");
+  // Several are offered in project order; the dialog's answers are DeclarationDialogs.* and
+  // VelmoraScenarios.PrivatePublic... under Wine.
   const auto basB = addStdModule(u"basB");
+  forms_.clearMessages();
   forms_.whenShown("frmBasSelect", [](ScriptedForm& f) {
     EXPECT_EQ(f.listBox("List1").count(), 2);
     EXPECT_EQ(f.listBox("List1").itemText(1), u"basB");
     f.pick("List1", 1);
     f.pressEnter();
   });
-  caret(u"frmMain", 4, 7);
   declare(u"Bas");
   EXPECT_EQ(basB->lineTexts().at(1), u"Public strName As String");
   EXPECT_TRUE(state_.StdModuleIndexes.empty());
@@ -176,8 +167,7 @@ TEST_F(DoDeclareTest, BlinkSelectsTheNameThreeTimesThenRestoresTheCaret) {
   // The caret moved down with its line: the name is now on line 5, columns 5 to 12.
   const Selection name{5, 5, 5, 12};
   const Selection after{5, 12, 5, 12};
-  const Selection back{5, 9, 5, 9};
-  EXPECT_EQ(seen, (std::vector<Selection>{name, after, name, after, name, after, back}));
+  EXPECT_EQ(seen, (std::vector<Selection>{name, after, name, after, name, after, {5, 9, 5, 9}}));
   EXPECT_EQ(pump_.sleeps, (std::vector<std::uint32_t>(6, 100)));
 }
 

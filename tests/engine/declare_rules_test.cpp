@@ -21,7 +21,7 @@ protected:
   DeclareRulesTest() {
     module_ = addModule(u"basMain", 1,
                         u"Sub Main()\n    StrName = str + st\n    strTitle = \"\"\nEnd Sub\n");
-    addPrefix(u"str", u"String");
+    setPrefixes({{u"str", u"String"}});
     options_.intNon = 0; // a name of no prefix brings the Variant question, answered No
   }
   // Declares the name at `column` of the StrName line as Private: the declaration, or "" when

@@ -22,14 +22,12 @@ namespace velmora::testing {
 class RecordingPump final : public EventPump {
 public:
   void doEvents() override {
-    ++pumps;
     if (onPump) {
       onPump();
     }
   }
   void sleep(std::uint32_t milliseconds) override { sleeps.push_back(milliseconds); }
 
-  int pumps = 0;
   std::vector<std::uint32_t> sleeps;
   std::function<void()> onPump;
 };
@@ -55,11 +53,7 @@ protected:
     pane->setCaret(line, column);
     return pane;
   }
-  void addPrefix(std::u16string prefix, std::u16string type) {
-    std::vector<PrefixEntry> table = prefixes_.PrefixTable();
-    table.push_back({std::move(prefix), std::move(type)});
-    prefixes_ = Prefixes(std::move(table));
-  }
+  void setPrefixes(std::vector<PrefixEntry> entries) { prefixes_ = Prefixes(std::move(entries)); }
   void declare(std::u16string_view kind) { DoDeclare(context_, kind); }
   // Line n of the module under test, and the current number of its line that starts with `text`.
   std::u16string line(std::int32_t n) const {

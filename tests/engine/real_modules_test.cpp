@@ -68,10 +68,8 @@ constexpr std::u16string_view kSearchForm =
 class RealModulesTest : public EngineTest {
 protected:
   RealModulesTest() {
-    addPrefix(u"str", u"String");
-    addPrefix(u"obj", u"Object");
-    addPrefix(u"lng", u"Long");
-    addPrefix(u"rs", u"DAO.Recordset");
+    setPrefixes(
+        {{u"str", u"String"}, {u"obj", u"Object"}, {u"lng", u"Long"}, {u"rs", u"DAO.Recordset"}});
   }
   // Puts the caret inside the first `word` on line `line` and declares.
   void declareAt(const std::u16string& component, std::int32_t line, std::u16string_view word,

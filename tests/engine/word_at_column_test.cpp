@@ -27,23 +27,23 @@ protected:
 TEST_F(WordAtColumnTest, TheWordAroundTheCaretAndWhereItStarts) {
   struct Case {
     std::u16string_view line;
-    std::int32_t column;
     std::u16string_view word;
+    std::int32_t column;
     std::int32_t start = 0;
   };
   const Case cases[] = {
-      {u"    strName = 1", 8, u"strName", 5},
-      {u"\tstrName = 1", 3, u"strName", 2},   // the tab is a delimiter
-      {u"x = (strName) + y", 13, u"strName"}, // right after the name, before ")"
-      {u"a b", 2, u"a"},                      // a name ends, a delimiter follows: the left word
-      {u"a  b", 3, u""},
-      {u"", 1, u""},
-      {u"x = 1", 0, u""},
-      {u"sngValue! = 1", 3, u"sngValue"},
-      {u"name$ = 1", 2, u"name$"},
-      {u"s = \"text\"", 7, u"\"text\""},
-      {u"x = 1 'note here", 9, u"'note"},
-      {u"  合計金額 = 0", 5, u"合計金額", 3},
+      {u"    strName = 1", u"strName", 8, 5},
+      {u"\tstrName = 1", u"strName", 3, 2},   // the tab is a delimiter
+      {u"x = (strName) + y", u"strName", 13}, // right after the name, before ")"
+      {u"a b", u"a", 2},                      // a name ends, a delimiter follows: the left word
+      {u"a  b", u"", 3},
+      {u"", u"", 1},
+      {u"x = 1", u"", 0},
+      {u"sngValue! = 1", u"sngValue", 3},
+      {u"name$ = 1", u"name$", 2},
+      {u"s = \"text\"", u"\"text\"", 7},
+      {u"x = 1 'note here", u"'note", 9},
+      {u"  合計金額 = 0", u"合計金額", 5, 3},
   };
   for (const Case& c : cases) {
     const WordAtColumn found = at(c.line, c.column);

@@ -73,18 +73,6 @@ TEST_F(ConnectionTest, ATypeNameFromTheFileStaysOnTheDeclarationsLine) {
   EXPECT_EQ(module->lineTexts().at(4), u"    strName = \"\"");
 }
 
-TEST_F(ConnectionTest, DisconnectAndReconnectLeaveOneToolbarAndOneSetOfHotkeys) {
-  connect();
-  connect(); // a second connection without disconnection still builds one toolbar
-  ASSERT_EQ(toolbars().size(), 1U);
-  EXPECT_EQ(captionsOf(*toolbars()[0]).size(), 5U);
-  EXPECT_EQ(desktop.hotkeys().count(), 4U);
-  EXPECT_EQ(desktop.atoms().size(), 4U);
-  disconnect();
-  EXPECT_TRUE(toolbars().empty());
-  expectNothingLeft();
-}
-
 // Every host call of a connection, made to fail in turn: the user sees that call's error, the
 // host sees success, and the disconnection that follows removes everything that was set up.
 TEST_F(ConnectionTest, EachFailingHostCallOfAConnectionIsReportedAndCleanedUp) {

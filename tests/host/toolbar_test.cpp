@@ -9,7 +9,7 @@ using ToolbarTest = testing::ConnectionTest;
 const std::vector<std::u16string> kCaptions = {u"Dim宣言", u"Private宣言", u"Public宣言",
                                                u"標準ﾓｼﾞｭｰﾙPublic宣言", u"設定"};
 
-TEST_F(ToolbarTest, FreshIdeGetsOneVisibleTopBarWithFiveFacedButtons) {
+TEST_F(ToolbarTest, FreshIdeGetsOneVisibleTopBarWithFiveFacedButtonsAndTheirTips) {
   desktop.clipboard().setText(u"the user's text");
   connect();
   const auto found = toolbars();
@@ -26,6 +26,11 @@ TEST_F(ToolbarTest, FreshIdeGetsOneVisibleTopBarWithFiveFacedButtons) {
     EXPECT_EQ(button->face(), ButtonFacePicture(faces[i]));
   }
   EXPECT_EQ(state.buttons.mnuSettei, found[0]->buttons()[4]);
+  EXPECT_EQ(found[0]->buttons()[4]->currentTooltip(), u"");
+  // The default hotkeys' tips: ConnectionTest.WithoutASettingsFile...
+  const ComboBox& list = state.frmVelmora->cboKey(0);
+  EXPECT_EQ(ButtonTip(1, HotKey{15, 112}, list), u"Dim宣言(Alt+Ctrl+Shift+Win+F1 キー)");
+  EXPECT_EQ(ButtonTip(4, HotKey{16 | 4, 66}, list), u"標準ﾓｼﾞｭｰﾙ内Public宣言(Shift+B)");
   EXPECT_EQ(desktop.clipboard().text(), u"the user's text") << "the clipboard is put back";
 }
 
@@ -40,15 +45,6 @@ TEST_F(ToolbarTest, ALeftoverBarIsReusedAndItsDeadButtonsGo) {
   std::vector<std::u16string> expected = {u"自作マクロ"};
   expected.insert(expected.end(), kCaptions.begin(), kCaptions.end());
   EXPECT_EQ(captionsOf(*old), expected);
-}
-
-// The tips of the connection's default hotkeys: ConnectionTest.WithoutASettingsFile...
-TEST_F(ToolbarTest, TooltipsShowTheHotkeys) {
-  connect();
-  const ComboBox& list = state.frmVelmora->cboKey(0);
-  EXPECT_EQ(ButtonTip(1, HotKey{15, 112}, list), u"Dim宣言(Alt+Ctrl+Shift+Win+F1 キー)");
-  EXPECT_EQ(ButtonTip(4, HotKey{16 | 4, 66}, list), u"標準ﾓｼﾞｭｰﾙ内Public宣言(Shift+B)");
-  EXPECT_EQ(toolbars()[0]->buttons()[4]->currentTooltip(), u"");
 }
 
 // The tooltips' trap catches the standard library's errors too: here the key lists of a form

@@ -8,7 +8,7 @@ namespace {
 using HotKeySettingsTest = testing::SettingsFileFixture;
 
 // Defaults for a missing file: ConnectionTest.WithoutASettingsFileEverythingTakesItsDefault.
-TEST_F(HotKeySettingsTest, OnlyMissingOrBlankValuesAreRepaired) {
+TEST_F(HotKeySettingsTest, OnlyMissingOrBlankValuesAreRepairedAndABadValueStops) {
   write("HotKeyFlg1=3\r\nKey1=65\r\nKey2= 80.4 \r\nHotKeyFlg3=1\r\nKey3=72\r\nHotKeyFlg4= \r\n"
         "Key4=67\r\n");
   HotKeys hotKeys{};
@@ -20,11 +20,9 @@ TEST_F(HotKeySettingsTest, OnlyMissingOrBlankValuesAreRepaired) {
   EXPECT_EQ(hotKeys[3].Key, 67);
   EXPECT_EQ(ini(), "[Velmora]\r\nHotKeyFlg1=3\r\nKey1=65\r\nKey2= 80.4 \r\nHotKeyFlg3=1\r\n"
                    "Key3=72\r\nHotKeyFlg4= 6\r\nKey4=67\r\nHotKeyFlg2=6\r\n");
-}
 
-TEST_F(HotKeySettingsTest, ABadValueStopsWithEarlierSlotsDone) {
+  // A bad value stops the reading with the earlier slots done.
   write("Key1=70\r\nHotKeyFlg2=2\r\nKey2=x\r\nKey3=99\r\n");
-  HotKeys hotKeys{};
   hotKeys.fill(HotKey{-1, -1});
   EXPECT_THROW(ReadHotKeys(file, hotKeys), Error);
   EXPECT_EQ(hotKeys[0].HotKeyFlg, 6);

@@ -12,33 +12,26 @@ namespace velmora {
 namespace {
 
 // Files of the shapes a settings file takes, hand-edited ones among them (in code page 932).
-const std::vector<std::string>& shapes() {
-  static const std::vector<std::string> files = {
-      "",
-      "[Velmora]",
-      "[Other]\r\nz=9",
-      "; top\r\n[Other]\r\nx = 1 \r\n\r\n[Velmora]\r\n  Key1 = 68\r\n; "
-      "inner\nKey2=80\r\nKey2=81\r\n"
-      "key3\r\n\r\n\r\n[Last]\r\ny=2",
-      "a=above\r\n[velmora]\r\na=1\r\nA=2\r\n[VELMORA]\r\nb=2\r\n[]\r\na=empty\r\n",
-      "[Velmora]\r\n\x95\xCF=\x8C^\r\n[\x95\xCF]\r\nk=v\n",
-      testing::utf16File(u"[Velmora]\r\n変=型\r\nKey1=1\r\n[velmora]\r\nKey2=2\r\n"),
-  };
-  return files;
-}
-
-class ProfileSections : public ::testing::Test {
-protected:
-  ProfileDocument parse(const std::string& bytes) const {
-    return ProfileDocument::parse(bytes, codec);
-  }
-
-  sim::IconvAnsiCodec codec;
+const std::vector<std::string> kShapes = {
+    "",
+    "[Velmora]",
+    "[Other]\r\nz=9",
+    "; top\r\n[Other]\r\nx = 1 \r\n\r\n[Velmora]\r\n  Key1 = 68\r\n; "
+    "inner\nKey2=80\r\nKey2=81\r\n"
+    "key3\r\n\r\n\r\n[Last]\r\ny=2",
+    "a=above\r\n[velmora]\r\na=1\r\nA=2\r\n[VELMORA]\r\nb=2\r\n[]\r\na=empty\r\n",
+    "[Velmora]\r\n\x95\xCF=\x8C^\r\n[\x95\xCF]\r\nk=v\n",
+    testing::utf16File(u"[Velmora]\r\n変=型\r\nKey1=1\r\n[velmora]\r\nKey2=2\r\n"),
 };
+
+ProfileDocument parse(const std::string& bytes) {
+  static const sim::IconvAnsiCodec codec;
+  return ProfileDocument::parse(bytes, codec);
+}
 
 // Writing a whole section at once gives the file that emptying it and writing its keys one by
 // one gives.
-TEST_F(ProfileSections, AWholeSectionIsWrittenAsKeyByKeyWritesWouldWriteIt) {
+TEST(ProfileSections, AWholeSectionIsWrittenAsKeyByKeyWritesWouldWriteIt) {
   const std::vector<std::vector<ProfileEntry>> sections = {
       {},
       {{u"SettouChar1", u"str"}, {u"Kata1", u"String"}, {u"Non", u"1"}},
@@ -48,7 +41,7 @@ TEST_F(ProfileSections, AWholeSectionIsWrittenAsKeyByKeyWritesWouldWriteIt) {
       {{u"ok", u"1"}, {u"line", u"two\r\nlines"}},
       {{u"[header", u"refused"}},
   };
-  for (const std::string& file : shapes()) {
+  for (const std::string& file : kShapes) {
     for (const std::u16string section : {u"Velmora", u"velmora ", u"Other", u"New", u"変"}) {
       for (std::size_t i = 0; i < sections.size(); ++i) {
         ProfileDocument oneByOne = parse(file);
@@ -69,13 +62,13 @@ TEST_F(ProfileSections, AWholeSectionIsWrittenAsKeyByKeyWritesWouldWriteIt) {
 }
 
 // The lookup table finds what a lookup by walking the lines finds.
-TEST_F(ProfileSections, TheIndexFindsWhatTheLinesSay) {
+TEST(ProfileSections, TheIndexFindsWhatTheLinesSay) {
   const std::vector<std::u16string> sectionNames = {u"Velmora", u" VELMORA ", u"Other", u"Last",
                                                     u"",        u"Missing",   u"変"};
   const std::vector<std::u16string> keys = {u"Key1", u"key1 ", u"KEY2", u"; inner", u"key3",
                                             u"x",    u"a",     u"A",    u"b",       u"y",
                                             u"変",   u"k",     u"z",    u"missing", u""};
-  for (const std::string& file : shapes()) {
+  for (const std::string& file : kShapes) {
     const ProfileDocument document = parse(file);
     const ProfileIndex index(document);
     for (const std::u16string& section : sectionNames) {

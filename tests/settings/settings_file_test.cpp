@@ -14,8 +14,6 @@ TEST(SettingsPath, OneBackslashBetweenDirectoryAndName) {
   EXPECT_EQ(SettingsPath(u"C:\\Program Files\\Velmora"),
             u"C:\\Program Files\\Velmora\\Velmora.ini");
   EXPECT_EQ(SettingsPath(u"C:\\"), u"C:\\Velmora.ini");
-  EXPECT_EQ(SettingsPath(u"\\\\server\\share\\アドイン"),
-            u"\\\\server\\share\\アドイン\\Velmora.ini");
 }
 
 using SettingsFileTest = testing::SettingsFileFixture;
