@@ -1,7 +1,4 @@
-#include "settings/profile_file.hpp"
-#include "sim/codec/iconv_ansi_codec.hpp"
-#include "sim/system/sim_file_store.hpp"
-#include "temp_dir.hpp"
+#include "settings_file_fixture.hpp"
 #include "utf16_file.hpp"
 
 #include <gtest/gtest.h>
@@ -12,16 +9,7 @@ namespace {
 
 using testing::utf16File;
 
-class ProfileWrite : public ::testing::Test {
-protected:
-  ProfileFile file(const std::string& name = "w.ini") const {
-    return {dir.file(name), codec, files};
-  }
-
-  testing::TempDir dir;
-  sim::IconvAnsiCodec codec;
-  mutable sim::SimFileStore files;
-};
+using ProfileWrite = testing::SettingsFileFixture;
 
 // A value is replaced, a key line without "=" given one, a new key goes after its section's last
 // line and a new section at the end, and every other byte stays (a missing file is created:
@@ -29,8 +17,7 @@ protected:
 TEST_F(ProfileWrite, WritesEachValueWhereItBelongsAndKeepsEveryOtherByte) {
   const std::string before = "; top comment\n[Other]\r\nx = 1 \r\n\r\n[Velmora]\r\n  Key1 = 68\r\n"
                              "; inner\nflag  \r\nk =   v  \r\n\r\n\r\n[Last]\r\ny=2";
-  dir.write("w.ini", before);
-  ProfileFile profile = file();
+  ProfileFile profile = open(before);
   EXPECT_EQ(profile.getString(u"Velmora", u"flag", 255), std::nullopt);
   EXPECT_TRUE(profile.writeString(u"Velmora", u"K", u"v"));
   EXPECT_TRUE(profile.clearSection(u"Missing"));
@@ -47,8 +34,7 @@ TEST_F(ProfileWrite, WritesEachValueWhereItBelongsAndKeepsEveryOtherByte) {
 }
 
 TEST_F(ProfileWrite, RefusesTextThatWouldReadBackAsOtherKeys) {
-  dir.write("w.ini", "[S]\r\na=1\r\n");
-  ProfileFile profile = file();
+  ProfileFile profile = open("[S]\r\na=1\r\n");
   EXPECT_FALSE(profile.writeString(u"S", u"inj", u"x\nevil=1"));
   EXPECT_FALSE(profile.writeString(u"S", u"a=b", u"1"));
   EXPECT_FALSE(profile.writeString(u"S", u"[T]", u"1"));
@@ -62,9 +48,8 @@ TEST_F(ProfileWrite, RefusesTextThatWouldReadBackAsOtherKeys) {
 }
 
 TEST_F(ProfileWrite, OnlyTheFirstSectionOfANameIsClearedAndWritten) {
-  dir.write("w.ini", "; top\r\n[Velmora]\r\na=1\r\n; inner comment\r\nb = 2\r\n\r\n"
-                     "[Next]\r\nc=3\r\n[velmora]\r\nd=4\r\na=9");
-  ProfileFile profile = file();
+  ProfileFile profile = open("; top\r\n[Velmora]\r\na=1\r\n; inner comment\r\nb = 2\r\n\r\n"
+                             "[Next]\r\nc=3\r\n[velmora]\r\nd=4\r\na=9");
   EXPECT_TRUE(profile.clearSection(u"VELMORA"));
   EXPECT_EQ(dir.read("w.ini"),
             "; top\r\n[Velmora]\r\n\r\n[Next]\r\nc=3\r\n[velmora]\r\nd=4\r\na=9");
@@ -79,8 +64,7 @@ TEST_F(ProfileWrite, OnlyTheFirstSectionOfANameIsClearedAndWritten) {
 }
 
 TEST_F(ProfileWrite, FileWithUtf8ByteOrderMarkStaysUtf8) {
-  dir.write("w.ini", "\xEF\xBB\xBF[S]\r\nk=\xE6\x97\xA5\r\n");
-  ProfileFile profile = file();
+  ProfileFile profile = open("\xEF\xBB\xBF[S]\r\nk=\xE6\x97\xA5\r\n");
   EXPECT_EQ(profile.getString(u"S", u"k", 255), u"日");
   EXPECT_TRUE(profile.writeString(u"S", u"m", u"本"));
   EXPECT_EQ(dir.read("w.ini"), "\xEF\xBB\xBF[S]\r\nk=\xE6\x97\xA5\r\nm=\xE6\x9C\xAC\r\n");
@@ -97,8 +81,7 @@ TEST_F(ProfileWrite, AUtf16FileIsReadAndWrittenBackInUtf16ByteForByteButTheChang
                                 u"\r\n"
                                 u"[Other]\r\n"
                                 u"x=é😀";
-  dir.write("w.ini", utf16File(before));
-  ProfileFile profile = file();
+  ProfileFile profile = open(utf16File(before));
   EXPECT_EQ(profile.getString(u"velmora", u"settouchar1", 255), u"文字");
   EXPECT_EQ(profile.getString(u"Other", u"x", 255), u"é😀");
 
@@ -117,8 +100,7 @@ TEST_F(ProfileWrite, AUtf16FileIsReadAndWrittenBackInUtf16ByteForByteButTheChang
 }
 
 TEST_F(ProfileWrite, UpdateAppliesAllChangesInOneWriteOrNone) {
-  dir.write("w.ini", "[S]\r\na=1\r\n");
-  ProfileFile profile = file();
+  ProfileFile profile = open("[S]\r\na=1\r\n");
   EXPECT_FALSE(profile.update([](ProfileDocument& document) {
     document.set(u"S", u"a", u"2");
     return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/profile_file.hpp"
 #include "settings/settings_file.hpp"
 #include "sim/codec/iconv_ansi_codec.hpp"
 #include "sim/system/sim_file_store.hpp"
@@ -10,11 +11,16 @@
 
 namespace velmora::testing {
 
-// Velmora.ini in a fresh directory, in code page 932, on the simulated file store.
+// Velmora.ini in a fresh directory, in code page 932, on the simulated file store; open() makes
+// another profile file there.
 class SettingsFileFixture : public ::testing::Test {
 protected:
   void write(const std::string& body) const { dir.write("Velmora.ini", "[Velmora]\r\n" + body); }
   std::string ini() const { return dir.read("Velmora.ini"); }
+  ProfileFile open(const std::string& bytes) {
+    dir.write("w.ini", bytes);
+    return {dir.file("w.ini"), codec, files};
+  }
 
   TempDir dir;
   sim::IconvAnsiCodec codec;

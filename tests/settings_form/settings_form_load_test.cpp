@@ -13,7 +13,6 @@ TEST_F(Load, ShowsTheSettingsInMemoryAndRegistersAndRepairsTheFilesHotKeys) {
   writeIni("[Velmora]\r\nHotKeyFlg1=3\r\nKey1=112\r\nKey2=81\r\nHotKeyFlg3=0\r\nKey3=42\r\n"
            "HotKeyFlg4=15\r\n");
   SettingsForm& form = load();
-  EXPECT_FALSE(window().visible());
   EXPECT_EQ(window().label("lblVersion").caption(), u"ベルモラ Ver 2.10");
   EXPECT_EQ(window().checkBox("chkNon").value(), 0);
   EXPECT_EQ(window().checkBox("chkImeMode").value(), 1);
