@@ -56,11 +56,6 @@ inline void clickButton(HWND button) {
   SendMessageW(button, BM_CLICK, 0, 0);
 }
 
-// What the system sends for a click on the close box.
-inline void closeWindow(HWND window) {
-  PostMessageW(window, WM_CLOSE, 0, 0);
-}
-
 // A click, or both clicks of a double-click, on an entry of a list box.
 inline void clickListItem(HWND list, int item, bool twice = false) {
   RECT row{};

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 #include <windows.h>
@@ -27,19 +28,14 @@ class HeldSettingsFile : public SettingsDialogFile {
 protected:
   void SetUp() override {
     dir.write(L"Velmora.ini", kOld);
-    holder = CreateFileW(iniPath().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                         nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    holder.reset(CreateFileW(iniPath().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                             nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_NE(holder.get(), INVALID_HANDLE_VALUE);
     load();
   }
-  void TearDown() override { letGo(); }
-  void letGo() {
-    if (holder != INVALID_HANDLE_VALUE) {
-      CloseHandle(holder);
-    }
-    holder = INVALID_HANDLE_VALUE;
-  }
-  HANDLE holder = INVALID_HANDLE_VALUE;
+  void letGo() { holder.reset(); }
+
+  std::unique_ptr<void, BOOL(WINAPI*)(HANDLE)> holder{nullptr, CloseHandle};
 };
 
 void pressOkWithNonOff(SettingsDialogTest& test) {

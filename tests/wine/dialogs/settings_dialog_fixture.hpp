@@ -22,6 +22,7 @@
 #include <gtest/gtest.h>
 #include <iterator>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -79,18 +80,6 @@ private:
   win32::Win32FileStore real_;
 };
 
-// The IDE's main window, shown and active while the test runs: the program stays the active
-// application when a dialog closes, as inside the IDE (deactivated, the form drops its hotkeys).
-struct IdeWindow {
-  HWND window =
-      CreateWindowExW(0, L"STATIC", L"Microsoft Visual Basic", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
-                      0, 640, 480, nullptr, nullptr, nullptr, nullptr);
-  IdeWindow() { SetForegroundWindow(window); }
-  ~IdeWindow() { DestroyWindow(window); }
-  IdeWindow(const IdeWindow&) = delete;
-  IdeWindow& operator=(const IdeWindow&) = delete;
-};
-
 // The class atom of the toolkit's form windows, whose keys the pump treats as a dialog's.
 inline ATOM formClassAtom() {
   WNDCLASSEXW info{};
@@ -100,10 +89,15 @@ inline ATOM formClassAtom() {
 
 // The settings form as the add-in runs it: the real Win32 toolkit and services, the library's
 // directory a fresh temporary one (so that Velmora.ini starts missing), the IDE's main window
-// shown and active. Message boxes are answered with OK and noted.
+// shown and active (so that the program stays the active application when a dialog closes, as
+// inside the IDE: deactivated, the form drops its hotkeys). Message boxes are answered with OK
+// and noted.
 class SettingsDialogTest : public ::testing::Test {
 public:
-  SettingsDialogTest() { state.options = Options{1, 1, 1, 1}; }
+  SettingsDialogTest() {
+    SetForegroundWindow(ide.get());
+    state.options = Options{1, 1, 1, 1};
+  }
 
   SettingsForm& load() {
     state.frmVelmora = SettingsForm::load(state, services, owner);
@@ -139,10 +133,6 @@ public:
     clickButton(button(L"追加 >>"));
   }
 
-  void setPrefixes(std::vector<PrefixEntry> entries) {
-    state.prefixes = Prefixes(std::move(entries));
-  }
-
   std::filesystem::path iniPath() const { return dir.path() / L"Velmora.ini"; }
   std::string iniBytes() const {
     std::ifstream in(iniPath(), std::ios::binary);
@@ -169,7 +159,10 @@ public:
     return texts;
   }
 
-  IdeWindow ide;
+  std::unique_ptr<HWND__, BOOL(WINAPI*)(HWND)> ide{
+      CreateWindowExW(0, L"STATIC", L"Microsoft Visual Basic", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                      0, 640, 480, nullptr, nullptr, nullptr, nullptr),
+      DestroyWindow};
   TempDirectory dir;
   FixedLibraryInfo library{dir.path().u16string()};
   win32::Win32FormsToolkit toolkit;

@@ -55,12 +55,10 @@ inline FormSpec dialogSpec(bool withDefault, bool withCancel) {
   form.clientHeight = 1800;
   form.controls.push_back(
       controlSpec(ControlKind::TextBox, "txtValue", u"", {120, 120, 3000, 300}, 0));
-  ControlSpec ok = buttonSpec("OKButton", u"OK", {3240, 120, 1215, 375}, 1);
-  ok.isDefault = withDefault;
-  ControlSpec cancel = buttonSpec("CancelButton", u"ｷｬﾝｾﾙ", {3240, 600, 1215, 375}, 2);
-  cancel.isCancel = withCancel;
-  form.controls.push_back(ok);
-  form.controls.push_back(cancel);
+  form.controls.push_back(buttonSpec("OKButton", u"OK", {3240, 120, 1215, 375}, 1));
+  form.controls.back().isDefault = withDefault;
+  form.controls.push_back(buttonSpec("CancelButton", u"ｷｬﾝｾﾙ", {3240, 600, 1215, 375}, 2));
+  form.controls.back().isCancel = withCancel;
   return form;
 }
 

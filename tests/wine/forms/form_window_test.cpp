@@ -40,20 +40,8 @@ TEST_F(FormWindow, IsAHiddenOwnedTopLevelDialogWithItsIconUnlessOnTheTaskBar) {
   EXPECT_NE(GetWindowLongW(windowOf(*onTaskBar), GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
 }
 
-// Destroying a loaded form takes its window without unload events.
-TEST_F(FormWindow, ControlsAreFoundByNameIndexAndKind) {
-  FormSpec spec = dialogSpec(false, false);
-  for (int index : {0, 1}) {
-    spec.controls.push_back(controlSpec(ControlKind::CheckBox, "chkHot1", u"Alt",
-                                        {120, 600 + 300 * index, 900, 255}, 3 + index));
-    spec.controls.back().index = index;
-  }
-  auto form = toolkit.load(spec);
-  EXPECT_NE(&form->checkBox("chkHot1", 0), &form->checkBox("chkHot1", 1));
-  EXPECT_THROW(form->checkBox("chkHot1"), Error) << "an array element needs its index";
-  EXPECT_THROW(form->checkBox("chkHot1", 2), Error);
-  EXPECT_THROW(form->button("txtValue"), Error) << "a text box is no button";
-
+TEST_F(FormWindow, DestroyingALoadedFormTakesItsWindowWithoutUnloadEvents) {
+  auto form = toolkit.load(dialogSpec(false, false));
   HWND window = windowOf(*form);
   bool queried = false;
   form->onQueryUnload([&] { queried = true; });

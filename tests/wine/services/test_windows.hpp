@@ -9,10 +9,8 @@
 namespace velmora::testing {
 
 struct SeenMessage {
-  HWND window;
   UINT message;
   WPARAM wParam;
-  LPARAM lParam;
 };
 
 // The procedure test windows are born with: it notes every message in `originalSaw` and answers
@@ -26,7 +24,7 @@ inline std::vector<SeenMessage>& originalSaw() {
 
 inline LRESULT CALLBACK recordingProcedure(HWND window, UINT message, WPARAM wParam,
                                            LPARAM lParam) {
-  originalSaw().push_back({window, message, wParam, lParam});
+  originalSaw().push_back({message, wParam});
   if (message == kEchoMessage) {
     return lParam * 2;
   }
