@@ -1,10 +1,11 @@
+#include "com/com_boundary.hpp"
 #include "host/dispatch_code_module.hpp"
 #include "host/dispatch_code_pane.hpp"
 #include "host/dispatch_command_bars.hpp"
-#include "host/dispatch_vb_components.hpp"
 #include "host/dispatch_vbe.hpp"
 #include "host/fake_dispatch.hpp"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -47,7 +48,7 @@ TEST(DispatchCalls, CodeModuleMembersByNameWithTheirArguments) {
       return DISP_E_TYPEMISMATCH;
     }
     *V_I4REF(&params.rgvarg[0]) = 3;
-    *result = textValue(L"名前");
+    VariantCopy(result, textValue(L"名前").get());
     return S_OK;
   });
   module.returns(L"ProcBodyLine", 4, longValue(7));
@@ -81,19 +82,11 @@ TEST(DispatchCalls, CodeModuleMembersByNameWithTheirArguments) {
   again.countOfLines();
   EXPECT_EQ(module.namesAsked(L"Lines"), 1);
   EXPECT_EQ(module.namesAsked(L"CountOfLines"), 1);
-}
-
-TEST(DispatchCalls, AnObjectNumberingAMemberOtherwiseIsAskedAgain) {
-  FakeDispatch first;
-  first.returns(L"CountOfLines", 2, longValue(3));
-  FakeDispatch second;
-  second.returns(L"CountOfLines", 40, longValue(4));
-  auto context = std::make_shared<DispatchContext>();
-  win32::DispatchCodeModule one(hosted(first, u"CodeModule", context));
-  win32::DispatchCodeModule two(hosted(second, u"CodeModule", context));
-  EXPECT_EQ(one.countOfLines(), 3);
-  EXPECT_EQ(two.countOfLines(), 4);
-  EXPECT_EQ(second.namesAsked(L"CountOfLines"), 1);
+  // An object numbering a member otherwise is asked again.
+  FakeDispatch other;
+  other.returns(L"CountOfLines", 40, longValue(4));
+  EXPECT_EQ(win32::DispatchCodeModule(hosted(other, u"CodeModule", context)).countOfLines(), 4);
+  EXPECT_EQ(other.namesAsked(L"CountOfLines"), 1);
 }
 
 TEST(DispatchCalls, SelectionGoesOutAndComesBackByReference) {
@@ -127,12 +120,7 @@ TEST(DispatchCalls, SelectionGoesOutAndComesBackByReference) {
 
 TEST(DispatchCalls, CommandBarsAreAddedAndFilledWithTheHostsArgumentTypes) {
   FakeDispatch control;
-  control.on(L"Caption", 1, [](DISPPARAMS&, VARIANT* result, EXCEPINFO*) {
-    if (result != nullptr) {
-      *result = textValue(L"Dim宣言");
-    }
-    return S_OK;
-  });
+  control.returns(L"Caption", 1, textValue(L"Dim宣言"));
   control.on(L"BeginGroup", 2);
   control.on(L"TooltipText", 3);
   control.on(L"PasteFace", 4);
@@ -222,28 +210,15 @@ TEST(DispatchCalls, VbeServesOnlyAnObjectThatKnowsItsMembers) {
   EXPECT_EQ(ide.references(), held - 1);
 }
 
-win32::DispatchCodeModule moduleOf(FakeDispatch& fake) {
-  return win32::DispatchCodeModule(hosted(fake, u"CodeModule"));
-}
-
-// The failure of `call`, which must fail.
-template <typename Call> ComError failureOf(Call call) {
-  try {
-    call();
-  } catch (const ComError& error) {
-    return error;
-  }
-  ADD_FAILURE() << "the call succeeded";
-  return ComError(S_OK, u"");
-}
-
 HRESULT STDAPICALLTYPE fillLater(EXCEPINFO* error) {
   error->bstrDescription = SysAllocString(L"後から入る説明");
   error->scode = E_ACCESSDENIED;
   return S_OK;
 }
 
-TEST(HostErrors, ExceptionsRaisedThroughInvokeKeepTheirDescription) {
+// Raised through Invoke (described at once, later, or by a Basic error number alone), left as
+// error information, or bare: the failure carries the host's description, else the system's.
+TEST(HostErrors, EveryFailureCarriesTheHostsDescriptionOrTheSystems) {
   FakeDispatch module;
   module.on(L"Lines", 1, [](DISPPARAMS&, VARIANT*, EXCEPINFO* error) {
     return raise(error, L"引数が無効です。", E_INVALIDARG);
@@ -254,72 +229,50 @@ TEST(HostErrors, ExceptionsRaisedThroughInvokeKeepTheirDescription) {
     return DISP_E_EXCEPTION;
   });
   module.on(L"InsertLines", 3, [](DISPPARAMS&, VARIANT*, EXCEPINFO* error) {
-    // A Basic error number without text: its HRESULT, described by the system.
     *error = EXCEPINFO{};
     error->wCode = 5;
     return DISP_E_EXCEPTION;
   });
-  auto code = moduleOf(module);
-
-  const ComError raised = failureOf([&] { code.lines(0, 1); });
-  EXPECT_EQ(raised.description(), u"引数が無効です。");
-  EXPECT_EQ(raised.result(), E_INVALIDARG);
-  const ComError deferred = failureOf([&] { code.countOfLines(); });
-  EXPECT_EQ(deferred.description(), u"後から入る説明");
-  EXPECT_EQ(deferred.result(), E_ACCESSDENIED);
-  const ComError numbered = failureOf([&] { code.insertLines(1, u"x"); });
-  EXPECT_EQ(numbered.result(), static_cast<HRESULT>(0x800A0005));
-  EXPECT_FALSE(numbered.description().empty());
-}
-
-TEST(HostErrors, OtherFailuresAreDescribedByErrorInfoOrTheSystem) {
-  FakeDispatch module;
-  module.on(L"Lines", 1, [](DISPPARAMS&, VARIANT*, EXCEPINFO*) {
-    leaveErrorInfo(L"行番号が範囲外です。");
+  module.on(L"AddFromString", 4, [](DISPPARAMS&, VARIANT*, EXCEPINFO*) {
+    win32::setErrorInfo(IID_NULL, u"行番号が範囲外です。");
     return E_FAIL;
   });
-  module.on(L"CountOfLines", 2, [](DISPPARAMS&, VARIANT*, EXCEPINFO*) { return E_OUTOFMEMORY; });
-  module.returns(L"CountOfDeclarationLines", 3, textValue(L"many"));
-  auto code = moduleOf(module);
-
-  EXPECT_EQ(failureOf([&] { code.lines(99, 1); }).description(), u"行番号が範囲外です。");
-  // Error information left over from an earlier failure does not describe a later one.
-  leaveErrorInfo(L"古い説明");
-  const ComError bare = failureOf([&] { code.countOfLines(); });
-  EXPECT_EQ(bare.result(), E_OUTOFMEMORY);
-  EXPECT_NE(bare.description(), u"古い説明");
-  EXPECT_FALSE(bare.description().empty());
-  // A result of the wrong type is a type mismatch, not a number made up.
-  EXPECT_EQ(failureOf([&] { code.countOfDeclarationLines(); }).result(), DISP_E_TYPEMISMATCH);
-  // A member the object does not know by name.
-  const ComError unknown = failureOf([&] { code.procBodyLine(u"Main", ProcKind::Procedure); });
-  EXPECT_EQ(unknown.result(), DISP_E_UNKNOWNNAME);
-  EXPECT_FALSE(unknown.description().empty());
-}
-
-TEST(HostErrors, AComponentListAnswersByPositionAsAVariant) {
-  FakeDispatch component;
-  component.returns(L"Name", 0x30, textValue(L"Module1"));
-  component.returns(L"Type", 0x33, longValue(1));
-  FakeDispatch components;
-  components.returns(L"Count", 0xA, longValue(1));
-  components.on(L"Item", 0, [&](DISPPARAMS& params, VARIANT* result, EXCEPINFO* error) {
-    if (V_VT(&params.rgvarg[0]) != VT_I4 || V_I4(&params.rgvarg[0]) != 1) {
-      return raise(error, L"インデックスが有効範囲にありません。", DISP_E_BADINDEX);
+  module.on(L"CountOfDeclarationLines", 5,
+            [](DISPPARAMS&, VARIANT*, EXCEPINFO*) { return E_OUTOFMEMORY; });
+  module.returns(L"ProcBodyLine", 6, textValue(L"many"));
+  win32::DispatchCodeModule code(hosted(module, u"CodeModule"));
+  const struct {
+    std::function<void()> call;
+    HRESULT result;
+    std::u16string description; // empty: the system's, whatever it says
+  } cases[] = {
+      {[&] { code.lines(0, 1); }, E_INVALIDARG, u"引数が無効です。"},
+      {[&] { code.countOfLines(); }, E_ACCESSDENIED, u"後から入る説明"},
+      {[&] { code.insertLines(1, u"x"); }, static_cast<HRESULT>(0x800A0005), u""},
+      {[&] { code.addFromString(u"x"); }, E_FAIL, u"行番号が範囲外です。"},
+      {[&] { code.countOfDeclarationLines(); }, E_OUTOFMEMORY, u""},
+      // A result of the wrong type is a type mismatch, not a number made up.
+      {[&] { code.procBodyLine(u"Main", ProcKind::Procedure); }, DISP_E_TYPEMISMATCH, u""},
+      {[&] {
+         ProcKind kind{};
+         code.procOfLine(1, kind);
+       },
+       DISP_E_UNKNOWNNAME, u""},
+  };
+  for (const auto& each : cases) {
+    // Error information left over from an earlier failure describes no later one.
+    win32::setErrorInfo(IID_NULL, u"古い説明");
+    try {
+      each.call();
+      ADD_FAILURE() << "succeeded: " << std::hex << each.result;
+    } catch (const ComError& error) {
+      EXPECT_EQ(error.result(), each.result);
+      EXPECT_FALSE(error.description().empty()) << std::hex << each.result;
+      EXPECT_NE(error.description(), u"古い説明");
+      if (!each.description.empty()) {
+        EXPECT_EQ(error.description(), each.description) << std::hex << each.result;
+      }
     }
-    *result = objectValue(&component);
-    return S_OK;
-  });
-  win32::DispatchVbComponents list(hosted(components, u"VBComponents"));
-  ASSERT_EQ(list.count(), 1);
-  auto first = list.item(1);
-  EXPECT_EQ(first->name(), u"Module1");
-  EXPECT_EQ(first->type(), static_cast<std::int32_t>(ComponentType::StdModule));
-  try {
-    list.item(2);
-    FAIL() << "position 2 answered";
-  } catch (const HostError& error) {
-    EXPECT_EQ(error.description(), u"インデックスが有効範囲にありません。");
   }
 }
 

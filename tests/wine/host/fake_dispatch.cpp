@@ -34,16 +34,10 @@ void FakeDispatch::on(const std::wstring& name, DISPID id, Handler handler) {
   members_[id] = Member{name, std::move(handler)};
 }
 
-void FakeDispatch::returns(const std::wstring& name, DISPID id, VARIANT value) {
-  const std::shared_ptr<VARIANT> kept(new VARIANT(value), [](VARIANT* held) {
-    VariantClear(held);
-    delete held;
-  });
+void FakeDispatch::returns(const std::wstring& name, DISPID id, win32::OwnedVariant value) {
+  const auto kept = std::make_shared<win32::OwnedVariant>(std::move(value));
   on(name, id, [kept](DISPPARAMS&, VARIANT* result, EXCEPINFO*) {
-    if (result != nullptr) {
-      VariantCopy(result, kept.get());
-    }
-    return S_OK;
+    return result != nullptr ? VariantCopy(result, kept->get()) : S_OK;
   });
 }
 
@@ -96,103 +90,6 @@ HRESULT FakeDispatch::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* pa
   return found->second.handler ? found->second.handler(*params, result, error) : S_OK;
 }
 
-void FakeEventSource::refuseAdvise(HRESULT status, const std::wstring& description) {
-  refusal_ = status;
-  refusalText_ = description;
-}
-
-HRESULT FakeEventSource::fire(IDispatch* control, VARIANT_BOOL& handled,
-                              VARIANT_BOOL& cancelDefault, EXCEPINFO* error) {
-  HRESULT status = S_OK;
-  const auto sinks = sinks_;
-  for (const auto& each : sinks) {
-    status = click(each.second, control, handled, cancelDefault, error);
-  }
-  return status;
-}
-
-HRESULT FakeEventSource::click(IUnknown* sink, IDispatch* control, VARIANT_BOOL& handled,
-                               VARIANT_BOOL& cancelDefault, EXCEPINFO* error) {
-  IDispatch* dispatch = nullptr;
-  if (FAILED(sink->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch)))) {
-    return E_NOINTERFACE;
-  }
-  VARIANT arguments[3];
-  V_VT(&arguments[0]) = VT_BOOL | VT_BYREF;
-  V_BOOLREF(&arguments[0]) = &cancelDefault;
-  V_VT(&arguments[1]) = VT_BOOL | VT_BYREF;
-  V_BOOLREF(&arguments[1]) = &handled;
-  V_VT(&arguments[2]) = VT_DISPATCH;
-  V_DISPATCH(&arguments[2]) = control;
-  DISPPARAMS params = {arguments, nullptr, 3, 0};
-  const HRESULT status = dispatch->Invoke(1, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD,
-                                          &params, nullptr, error, nullptr);
-  dispatch->Release();
-  return status;
-}
-
-HRESULT FakeEventSource::QueryInterface(REFIID iid, void** out) {
-  if (IsEqualIID(iid, IID_IConnectionPointContainer)) {
-    *out = static_cast<IConnectionPointContainer*>(this);
-  } else if (IsEqualIID(iid, IID_IConnectionPoint)) {
-    *out = static_cast<IConnectionPoint*>(this);
-  } else {
-    return FakeDispatch::QueryInterface(iid, out);
-  }
-  AddRef();
-  return S_OK;
-}
-
-HRESULT FakeEventSource::FindConnectionPoint(REFIID iid, IConnectionPoint** out) {
-  pointsAsked.push_back(iid);
-  if (!IsEqualIID(iid, iid_)) {
-    *out = nullptr;
-    return CONNECT_E_NOCONNECTION;
-  }
-  *out = static_cast<IConnectionPoint*>(this);
-  AddRef();
-  return S_OK;
-}
-
-HRESULT FakeEventSource::Advise(IUnknown* sink, DWORD* cookie) {
-  if (FAILED(refusal_)) {
-    leaveErrorInfo(refusalText_);
-    return std::exchange(refusal_, S_OK);
-  }
-  IUnknown* events = nullptr;
-  if (FAILED(sink->QueryInterface(iid_, reinterpret_cast<void**>(&events)))) {
-    return CONNECT_E_CANNOTCONNECT;
-  }
-  *cookie = nextCookie_++;
-  sinks_[*cookie] = events;
-  return S_OK;
-}
-
-HRESULT FakeEventSource::Unadvise(DWORD cookie) {
-  unadvised.push_back(cookie);
-  const auto found = sinks_.find(cookie);
-  if (found == sinks_.end()) {
-    return CONNECT_E_NOCONNECTION;
-  }
-  found->second->Release();
-  sinks_.erase(found);
-  return S_OK;
-}
-
-void leaveErrorInfo(const std::wstring& description) {
-  ICreateErrorInfo* create = nullptr;
-  if (FAILED(CreateErrorInfo(&create))) {
-    return;
-  }
-  create->SetDescription(const_cast<LPOLESTR>(description.c_str()));
-  IErrorInfo* info = nullptr;
-  if (SUCCEEDED(create->QueryInterface(IID_IErrorInfo, reinterpret_cast<void**>(&info)))) {
-    SetErrorInfo(0, info);
-    info->Release();
-  }
-  create->Release();
-}
-
 HRESULT raise(EXCEPINFO* error, const std::wstring& description, HRESULT scode) {
   if (error != nullptr) {
     *error = EXCEPINFO{};
@@ -201,33 +98,6 @@ HRESULT raise(EXCEPINFO* error, const std::wstring& description, HRESULT scode) 
     error->scode = scode;
   }
   return DISP_E_EXCEPTION;
-}
-
-VARIANT textValue(const std::wstring& text) {
-  VARIANT value;
-  VariantInit(&value);
-  V_VT(&value) = VT_BSTR;
-  V_BSTR(&value) = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
-  return value;
-}
-
-VARIANT longValue(long value) {
-  VARIANT result;
-  VariantInit(&result);
-  V_VT(&result) = VT_I4;
-  V_I4(&result) = value;
-  return result;
-}
-
-VARIANT objectValue(IDispatch* object) {
-  VARIANT value;
-  VariantInit(&value);
-  V_VT(&value) = VT_DISPATCH;
-  V_DISPATCH(&value) = object;
-  if (object != nullptr) {
-    object->AddRef();
-  }
-  return value;
 }
 
 } // namespace velmora::test

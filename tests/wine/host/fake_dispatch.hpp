@@ -1,6 +1,7 @@
 #pragma once
 
 #include "host/dispatch_object.hpp"
+#include "host/owned_variant.hpp"
 
 #include <atomic>
 #include <functional>
@@ -47,8 +48,8 @@ public:
 
   // A member answering `handler`; a member without handler succeeds with an empty result.
   void on(const std::wstring& name, DISPID id, Handler handler = {});
-  // A member returning a copy of `value`, which the fake takes over.
-  void returns(const std::wstring& name, DISPID id, VARIANT value);
+  // A member returning a copy of `value`.
+  void returns(const std::wstring& name, DISPID id, win32::OwnedVariant value);
 
   ULONG references() const { return references_; }
   int namesAsked(const std::wstring& name) const;
@@ -79,69 +80,24 @@ private:
   std::atomic<ULONG> references_{1};
 };
 
-// A host event source for one button: a dispatch object with one connection point for
-// `iid`. It keeps the sinks advised to it and fires Click at them.
-class FakeEventSource : public FakeDispatch,
-                        public IConnectionPointContainer,
-                        public IConnectionPoint {
-public:
-  explicit FakeEventSource(const IID& iid) : iid_(iid) {}
-
-  // Makes the next Advise fail with `status`, leaving `description` as error information.
-  void refuseAdvise(HRESULT status, const std::wstring& description);
-  // Clicks the button: Click(control, handled, CancelDefault) to every sink. The two Booleans
-  // are passed by reference with the given values and read back.
-  HRESULT fire(IDispatch* control, VARIANT_BOOL& handled, VARIANT_BOOL& cancelDefault,
-               EXCEPINFO* error = nullptr);
-  // The same call to one sink.
-  static HRESULT click(IUnknown* sink, IDispatch* control, VARIANT_BOOL& handled,
-                       VARIANT_BOOL& cancelDefault, EXCEPINFO* error = nullptr);
-
-  IUnknown* sink() const { return sinks_.empty() ? nullptr : sinks_.begin()->second; }
-  std::size_t sinkCount() const { return sinks_.size(); }
-  std::vector<DWORD> unadvised;
-  std::vector<IID> pointsAsked;
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
-  ULONG STDMETHODCALLTYPE AddRef() override { return FakeDispatch::AddRef(); }
-  ULONG STDMETHODCALLTYPE Release() override { return FakeDispatch::Release(); }
-
-  HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints**) override {
-    return E_NOTIMPL;
-  }
-  HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid, IConnectionPoint** out) override;
-
-  HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetConnectionPointContainer(IConnectionPointContainer**) override {
-    return E_NOTIMPL;
-  }
-  HRESULT STDMETHODCALLTYPE Advise(IUnknown* sink, DWORD* cookie) override;
-  HRESULT STDMETHODCALLTYPE Unadvise(DWORD cookie) override;
-  HRESULT STDMETHODCALLTYPE EnumConnections(IEnumConnections**) override { return E_NOTIMPL; }
-
-private:
-  IID iid_;
-  std::map<DWORD, IUnknown*> sinks_;
-  DWORD nextCookie_ = 100;
-  HRESULT refusal_ = S_OK;
-  std::wstring refusalText_;
-};
-
 // The adapter's view of `fake` as a host object of kind `type`.
 inline win32::DispatchObject hosted(FakeDispatch& fake, const char16_t* type,
                                     std::shared_ptr<win32::DispatchContext> context = nullptr) {
   return {win32::ComPtr<IDispatch>(static_cast<IDispatch*>(&fake)), std::move(context), type};
 }
 
-// Leaves `description` as the thread's error information.
-void leaveErrorInfo(const std::wstring& description);
-
 // Fills EXCEPINFO as a host raising an error does.
 HRESULT raise(EXCEPINFO* error, const std::wstring& description, HRESULT scode = E_FAIL);
 
-// Builders for values a fake returns (an object gets a reference of the value's own).
-VARIANT textValue(const std::wstring& text);
-VARIANT longValue(long value);
-VARIANT objectValue(IDispatch* object);
+// Values a fake returns (an object with a reference of the value's own).
+inline win32::OwnedVariant textValue(const std::wstring& text) {
+  return win32::OwnedVariant::text(std::u16string(text.begin(), text.end()));
+}
+inline win32::OwnedVariant longValue(long value) {
+  return win32::OwnedVariant::int32(value);
+}
+inline win32::OwnedVariant objectValue(IDispatch* object) {
+  return win32::OwnedVariant::object(object);
+}
 
 } // namespace velmora::test

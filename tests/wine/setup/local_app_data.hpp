@@ -1,5 +1,6 @@
 #pragma once
 
+#include "com/registry_key.hpp"
 #include "common/temp_directory.hpp"
 
 #include <filesystem>
@@ -14,19 +15,13 @@ namespace velmora::testing {
 // puts the entry back afterwards.
 class LocalAppDataFolder {
 public:
-  LocalAppDataFolder() {
-    RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key_,
-                    nullptr);
-    previous_ = value();
-    set(path().wstring());
-  }
+  LocalAppDataFolder() { set(path().wstring()); }
   ~LocalAppDataFolder() {
     if (previous_) {
       set(*previous_);
     } else {
-      RegDeleteValueW(key_, kValue);
+      RegDeleteValueW(key_.handle(), kValue);
     }
-    RegCloseKey(key_);
   }
   LocalAppDataFolder(const LocalAppDataFolder&) = delete;
   LocalAppDataFolder& operator=(const LocalAppDataFolder&) = delete;
@@ -41,28 +36,19 @@ public:
   }
 
 private:
-  static constexpr const wchar_t* kKey =
-      L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
   static constexpr const wchar_t* kValue = L"Local AppData";
 
-  std::optional<std::wstring> value() const {
-    wchar_t text[MAX_PATH * 2] = {};
-    DWORD size = sizeof text;
-    DWORD type = 0;
-    if (RegQueryValueExW(key_, kValue, nullptr, &type, reinterpret_cast<BYTE*>(text), &size) !=
-        ERROR_SUCCESS) {
-      return std::nullopt;
-    }
-    return std::wstring(text);
-  }
   void set(const std::wstring& text) const {
-    RegSetValueExW(key_, kValue, 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+    RegSetValueExW(key_.handle(), kValue, 0, REG_EXPAND_SZ,
+                   reinterpret_cast<const BYTE*>(text.c_str()),
                    static_cast<DWORD>(text.size() + 1) * static_cast<DWORD>(sizeof(wchar_t)));
   }
 
   TempDirectory folder_;
-  HKEY key_ = nullptr;
-  std::optional<std::wstring> previous_;
+  win32::RegistryKey key_ = win32::RegistryKey::create(
+      HKEY_CURRENT_USER,
+      L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders");
+  std::optional<std::wstring> previous_ = key_.readString(kValue);
 };
 
 } // namespace velmora::testing

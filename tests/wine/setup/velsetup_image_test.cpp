@@ -6,24 +6,12 @@
 #include <vector>
 #include <windows.h>
 
+#include <shellapi.h>
+
 namespace velmora {
 namespace {
 
 using testing::besideThisProgram;
-
-TEST(VelsetupImage, IsAWindowsProgram) {
-  HANDLE file = CreateFileW(besideThisProgram(L"Velsetup.exe").c_str(), GENERIC_READ,
-                            FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE);
-  char header[4096] = {};
-  DWORD read = 0;
-  ReadFile(file, header, sizeof header, &read, nullptr);
-  CloseHandle(file);
-  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(header);
-  ASSERT_LT(static_cast<DWORD>(dos->e_lfanew) + sizeof(IMAGE_NT_HEADERS32), read);
-  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(header + dos->e_lfanew);
-  EXPECT_EQ(nt->OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
-}
 
 BOOL CALLBACK collectManifest(HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR found) {
   HRSRC resource = FindResourceW(module, name, type);
@@ -34,8 +22,12 @@ BOOL CALLBACK collectManifest(HMODULE module, LPCWSTR type, LPWSTR name, LONG_PT
 }
 
 // Windows' installer detection starts a program named "...setup" elevated only when its manifest
-// asks for no execution level; elevated, it can write the Windows directory's add-in list.
+// asks for no execution level; elevated, it can write the Windows directory's add-in list. It
+// is a windowed program (no console opens with it).
 TEST(VelsetupImage, AsksForNoExecutionLevel) {
+  EXPECT_NE(HIWORD(SHGetFileInfoW(besideThisProgram(L"Velsetup.exe").c_str(), 0, nullptr, 0,
+                                  SHGFI_EXETYPE)),
+            0U);
   HMODULE image = LoadLibraryExW(besideThisProgram(L"Velsetup.exe").c_str(), nullptr,
                                  LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
   ASSERT_NE(image, nullptr);

@@ -1,4 +1,4 @@
-#include "add_in_list_file.hpp"
+#include "common/add_in_list_file.hpp"
 #include "forms/ui_steps.hpp"
 #include "forms/win32_forms_toolkit.hpp"
 #include "installer/velsetup.hpp"
@@ -18,6 +18,7 @@ namespace velmora {
 namespace {
 
 using testing::AddInListFile;
+using testing::addInListValue;
 using testing::LocalAppDataFolder;
 using testing::MessageBoxWatcher;
 using testing::UiSteps;
@@ -87,8 +88,8 @@ TEST_F(VelsetupLogic, AVirtualStoreCopyOfTheListGetsTheEntryToo) {
   expectMessage(boxes.seen, true);
   EXPECT_EQ(file.value("Add-Ins32", "Velmora.VelmoraClass"), "3");
   EXPECT_EQ(file.value("Add-Ins32", "Other.Connect"), "0");
-  EXPECT_EQ(AddInListFile::valueIn(copy, "Add-Ins32", "Velmora.VelmoraClass"), "3");
-  EXPECT_EQ(AddInListFile::valueIn(copy, "Add-Ins32", "Other.Connect"), "3");
+  EXPECT_EQ(addInListValue(copy, "Add-Ins32", "Velmora.VelmoraClass"), "3");
+  EXPECT_EQ(addInListValue(copy, "Add-Ins32", "Other.Connect"), "3");
 }
 
 TEST_F(VelsetupLogic, WithoutAVirtualStoreCopyOnlyTheWindowsListIsWritten) {
@@ -104,11 +105,7 @@ TEST_F(VelsetupLogic, AVirtualStoreCopyThatCannotBeWrittenIsAFailure) {
   const std::filesystem::path copy = local.virtualStoreCopy(L"VBADDIN.INI");
   std::filesystem::create_directories(copy.parent_path());
   std::ofstream(copy, std::ios::binary) << "[Add-Ins32]\r\n";
-  SetFileAttributesW(copy.c_str(), FILE_ATTRIBUTE_READONLY);
-  HANDLE probe = CreateFileW(copy.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (probe != INVALID_HANDLE_VALUE) {
-    CloseHandle(probe);
-    SetFileAttributesW(copy.c_str(), FILE_ATTRIBUTE_NORMAL);
+  if (!testing::makeReadOnly(copy)) {
     GTEST_SKIP() << "this user may write read-only files";
   }
   run({[] { press(L"登録"); }});
@@ -133,7 +130,7 @@ TEST_F(VelsetupLogic, AListThatCannotBeWrittenIsReportedAsAFailureWithTheErrorIc
 TEST_F(VelsetupLogic, AReadOnlyListIsReportedAsAFailureAndStaysAsItWas) {
   const std::string before = "[Add-Ins32]\r\nVelmora.VelmoraClass=0\r\n";
   file.write(before);
-  if (!file.setReadOnly()) {
+  if (!testing::makeReadOnly(file.path())) {
     GTEST_SKIP() << "this user may write read-only files";
   }
   run({[] { press(L"登録"); }});
