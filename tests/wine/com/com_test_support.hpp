@@ -71,22 +71,4 @@ inline std::optional<std::wstring> registryString(HKEY root, const std::wstring&
   return key ? key->readString(name) : std::nullopt;
 }
 
-// COM for the calling thread, single-threaded apartment, for the scope's lifetime.
-class Apartment {
-public:
-  Apartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-  ~Apartment() {
-    if (SUCCEEDED(result_)) {
-      CoUninitialize();
-    }
-  }
-  Apartment(const Apartment&) = delete;
-  Apartment& operator=(const Apartment&) = delete;
-
-  HRESULT result() const { return result_; }
-
-private:
-  HRESULT result_;
-};
-
 } // namespace velmora::test

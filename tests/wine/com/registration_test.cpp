@@ -1,3 +1,4 @@
+#include "com/com_ptr.hpp"
 #include "com/com_test_support.hpp"
 #include "com/import_patch.hpp"
 #include "common/program_run.hpp"
@@ -23,12 +24,8 @@ bool isSamePath(const std::wstring& a, const std::wstring& b) {
 }
 
 bool typeLibResolves() {
-  ITypeLib* library = nullptr;
-  if (FAILED(LoadRegTypeLib(kVelmoraLibid, 1, 0, LOCALE_NEUTRAL, &library))) {
-    return false;
-  }
-  library->Release();
-  return true;
+  win32::ComPtr<ITypeLib> library;
+  return SUCCEEDED(LoadRegTypeLib(kVelmoraLibid, 1, 0, LOCALE_NEUTRAL, library.put()));
 }
 
 // Every test starts and ends with the server unregistered.

@@ -1,4 +1,5 @@
 #include "com/com_test_support.hpp"
+#include "services/win32_library_info.hpp"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -11,6 +12,10 @@ namespace {
 // self-registering server.
 TEST(VersionResource, CarriesTheVersionAndMarksTheServerSelfRegistering) {
   const std::wstring path = velmoraDllPath();
+  const auto version = win32::fileVersion(path);
+  ASSERT_TRUE(version.has_value());
+  EXPECT_EQ(version->major, 1);
+  EXPECT_EQ(version->minor, 0);
   DWORD ignored = 0;
   const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
   ASSERT_NE(size, 0U);

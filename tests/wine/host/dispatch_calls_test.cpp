@@ -178,13 +178,8 @@ TEST(DispatchCalls, CommandBarsAreAddedAndFilledWithTheHostsArgumentTypes) {
                                   {L"Caption", kGet, {}}}));
 }
 
-TEST(DispatchCalls, VbeServesOnlyAnObjectThatKnowsItsMembers) {
+TEST(DispatchCalls, VbeTakesNothingForNoPaneAndHoldsTheIdeWhileWrapped) {
   auto context = std::make_shared<DispatchContext>();
-  EXPECT_EQ(win32::DispatchVbe::resolve(nullptr, context), nullptr);
-  FakeDispatch stranger;
-  stranger.on(L"ActiveCodePane", 1);
-  EXPECT_EQ(win32::DispatchVbe::resolve(&stranger, context), nullptr);
-
   FakeDispatch ide;
   ide.returns(L"ActiveCodePane", 0xCE, objectValue(nullptr));
   ide.on(L"ActiveVBProject", 0xC9); // answers Empty
@@ -210,35 +205,17 @@ TEST(DispatchCalls, VbeServesOnlyAnObjectThatKnowsItsMembers) {
   EXPECT_EQ(ide.references(), held - 1);
 }
 
-HRESULT STDAPICALLTYPE fillLater(EXCEPINFO* error) {
-  error->bstrDescription = SysAllocString(L"後から入る説明");
-  error->scode = E_ACCESSDENIED;
-  return S_OK;
-}
-
-// Raised through Invoke (described at once, later, or by a Basic error number alone), left as
-// error information, or bare: the failure carries the host's description, else the system's.
+// Raised through Invoke, left as error information, or bare: the failure carries the host's
+// description, else the system's.
 TEST(HostErrors, EveryFailureCarriesTheHostsDescriptionOrTheSystems) {
   FakeDispatch module;
   module.on(L"Lines", 1, [](DISPPARAMS&, VARIANT*, EXCEPINFO* error) {
     return raise(error, L"引数が無効です。", E_INVALIDARG);
   });
-  module.on(L"CountOfLines", 2, [](DISPPARAMS&, VARIANT*, EXCEPINFO* error) {
-    *error = EXCEPINFO{};
-    error->pfnDeferredFillIn = &fillLater;
-    return DISP_E_EXCEPTION;
-  });
-  module.on(L"InsertLines", 3, [](DISPPARAMS&, VARIANT*, EXCEPINFO* error) {
-    *error = EXCEPINFO{};
-    error->wCode = 5;
-    return DISP_E_EXCEPTION;
-  });
   module.on(L"AddFromString", 4, [](DISPPARAMS&, VARIANT*, EXCEPINFO*) {
     win32::setErrorInfo(IID_NULL, u"行番号が範囲外です。");
     return E_FAIL;
   });
-  module.on(L"CountOfDeclarationLines", 5,
-            [](DISPPARAMS&, VARIANT*, EXCEPINFO*) { return E_OUTOFMEMORY; });
   module.returns(L"ProcBodyLine", 6, textValue(L"many"));
   win32::DispatchCodeModule code(hosted(module, u"CodeModule"));
   const struct {
@@ -247,10 +224,7 @@ TEST(HostErrors, EveryFailureCarriesTheHostsDescriptionOrTheSystems) {
     std::u16string description; // empty: the system's, whatever it says
   } cases[] = {
       {[&] { code.lines(0, 1); }, E_INVALIDARG, u"引数が無効です。"},
-      {[&] { code.countOfLines(); }, E_ACCESSDENIED, u"後から入る説明"},
-      {[&] { code.insertLines(1, u"x"); }, static_cast<HRESULT>(0x800A0005), u""},
       {[&] { code.addFromString(u"x"); }, E_FAIL, u"行番号が範囲外です。"},
-      {[&] { code.countOfDeclarationLines(); }, E_OUTOFMEMORY, u""},
       // A result of the wrong type is a type mismatch, not a number made up.
       {[&] { code.procBodyLine(u"Main", ProcKind::Procedure); }, DISP_E_TYPEMISMATCH, u""},
       {[&] {

@@ -126,21 +126,13 @@ TEST_F(VelmoraScenarios, HotkeysAreLetGoWhileTheIdeIsInactiveAndTakenBackAfter) 
                     "expect-line basMain 19 \"\\tDim strName As String\"\n"));
 }
 
-TEST_F(VelmoraScenarios, PrivatePublicAndStandardModuleDeclarationsGoToModuleLevel) {
+TEST_F(VelmoraScenarios, PrivateAndPublicGoToModuleLevelAndACancelledBasWritesNothing) {
   expectPassed(play("caret clsItem \"strText\"\n"
                     "key Ctrl+Shift+P\n"
                     "expect-line clsItem 6 \"Private strText As String\"\n"
                     "caret frmOrder \"intQty\"\n"
                     "click \"Public宣言\"\n"
                     "expect-line frmOrder 2 \"Public intQty As Integer\"\n"
-                    "caret frmOrder \"curTotal\"\n"
-                    "key Ctrl+Shift+B\n"
-                    "wait-window \"標準ﾓｼﾞｭｰﾙ選択\"\n"
-                    "press-button \"OK\"\n"
-                    "answer-message \"OK\" \"宣言する標準ﾓｼﾞｭｰﾙを選択してください\"\n"
-                    "type ListBox:1 \"basTax\"\n"
-                    "enter\n"
-                    "expect-line basTax 9 \"Public curTotal As Currency\"\n"
                     "caret frmOrder \"curTotal\"\n"
                     "click \"標準ﾓｼﾞｭｰﾙPublic宣言\"\n"
                     "wait-window \"標準ﾓｼﾞｭｰﾙ選択\"\n"
