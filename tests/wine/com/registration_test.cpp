@@ -111,7 +111,9 @@ HRESULT WINAPI registerTypeLibDenied(ITypeLib*, OLECHAR*, OLECHAR*) {
   return TYPE_E_REGISTRYACCESS;
 }
 
-void expectRegisteredForTheUserOnly() {
+// Registering gives entries for the user only; unregistering takes them back.
+void registerAndUnregisterForTheUserOnly() {
+  ASSERT_EQ(callServerExport("DllRegisterServer"), S_OK);
   EXPECT_FALSE(registryKeyExists(HKEY_LOCAL_MACHINE, kClasses + kClassKey));
   EXPECT_FALSE(registryKeyExists(HKEY_LOCAL_MACHINE, kClasses + kProgIdKey));
   EXPECT_TRUE(isSamePath(registryString(HKEY_CURRENT_USER, kClasses + kServerKey).value_or(L""),
@@ -119,9 +121,8 @@ void expectRegisteredForTheUserOnly() {
   EXPECT_EQ(registryString(HKEY_CURRENT_USER, kClasses + kProgIdKey + L"\\CLSID"), kClsidText);
   // Registered for the user (Wine's per-user registration writes machine-wide all the same).
   EXPECT_TRUE(typeLibResolves());
-}
 
-void expectUnregistered() {
+  ASSERT_EQ(callServerExport("DllUnregisterServer"), S_OK);
   for (const HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
     EXPECT_FALSE(registryKeyExists(root, kClasses + kClassKey));
     EXPECT_FALSE(registryKeyExists(root, kClasses + kProgIdKey));
@@ -138,20 +139,14 @@ TEST_F(Registration, FallsBackToTheCurrentUserWhenTheMachineIsDenied) {
     ImportPatch registerTypeLib(dll, "oleaut32.dll", "RegisterTypeLib",
                                 reinterpret_cast<void*>(&registerTypeLibDenied));
     ASSERT_TRUE(registerTypeLib.applied());
-    ASSERT_EQ(callServerExport("DllRegisterServer"), S_OK);
-    expectRegisteredForTheUserOnly();
-    ASSERT_EQ(callServerExport("DllUnregisterServer"), S_OK);
-    expectUnregistered();
+    registerAndUnregisterForTheUserOnly();
 
     // No machine-wide key may be created at all.
     ImportPatch createKey(dll, "advapi32.dll", "RegCreateKeyExW",
                           reinterpret_cast<void*>(&createKeyDeniedForMachine));
     ASSERT_TRUE(createKey.applied());
     originalCreateKey = createKey.original();
-    ASSERT_EQ(callServerExport("DllRegisterServer"), S_OK);
-    expectRegisteredForTheUserOnly();
-    ASSERT_EQ(callServerExport("DllUnregisterServer"), S_OK);
-    expectUnregistered();
+    registerAndUnregisterForTheUserOnly();
   }
   FreeLibrary(dll);
 }

@@ -7,6 +7,7 @@
 #include "host/fake_dispatch.hpp"
 #include "setup/message_box_watcher.hpp"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -165,11 +166,9 @@ TEST_F(VelmoraDll, UnloadsWhenTheIdeLetsGoWithoutDisconnecting) {
   addin_ = create();
   ASSERT_EQ(addin_->OnConnection(ide_.vbe.get(), 0, nullptr, &custom_), S_OK);
   EXPECT_TRUE(boxes_.seen.empty());
-  int bars = 0;
-  for (const auto& bar : ide_.world->bars->bars()) {
-    bars += bar->nameLocal == kToolbar ? 1 : 0;
-  }
-  EXPECT_EQ(bars, 1);
+  EXPECT_EQ(std::count_if(ide_.world->bars->bars().begin(), ide_.world->bars->bars().end(),
+                          [](const auto& bar) { return bar->nameLocal == kToolbar; }),
+            1);
   EXPECT_EQ(ide_.captions().size(), 5U) << "this run's buttons only";
   ide_.click(0);
   EXPECT_EQ(ide_.module->lineTexts(), kMainDeclared);

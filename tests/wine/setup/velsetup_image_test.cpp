@@ -2,11 +2,10 @@
 #include "forms/handle_cast.hpp"
 
 #include <gtest/gtest.h>
+#include <shellapi.h>
 #include <string>
 #include <vector>
 #include <windows.h>
-
-#include <shellapi.h>
 
 namespace velmora {
 namespace {

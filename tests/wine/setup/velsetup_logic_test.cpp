@@ -39,6 +39,16 @@ protected:
     EXPECT_EQ(setupForm(), nullptr) << "the form is gone when the program would end";
   }
 
+  // Presses 登録; the one message of the run: success, or failure with the error icon.
+  void registerSaying(bool success) {
+    run({[] { press(L"登録"); }});
+    ASSERT_EQ(boxes.seen.size(), 1u);
+    EXPECT_EQ(boxes.seen[0].text, success ? L"アドイン「ベルモラ」の登録成功"
+                                          : L"アドイン「ベルモラ」の登録に失敗しました");
+    EXPECT_EQ(boxes.seen[0].title, L"ベルモラｾｯﾄｱｯﾌﾟ");
+    EXPECT_EQ(boxes.seen[0].icon, !success);
+  }
+
   AddInListFile file;
   MessageBoxWatcher boxes;
   win32::Win32FormsToolkit toolkit;
@@ -46,18 +56,8 @@ protected:
   win32::SystemSetupPlaces places;
 };
 
-// The one message of a run: success, or failure with the error icon.
-void expectMessage(const std::vector<testing::MessageBoxSeen>& seen, bool success) {
-  ASSERT_EQ(seen.size(), 1u);
-  EXPECT_EQ(seen[0].text, success ? L"アドイン「ベルモラ」の登録成功"
-                                  : L"アドイン「ベルモラ」の登録に失敗しました");
-  EXPECT_EQ(seen[0].title, L"ベルモラｾｯﾄｱｯﾌﾟ");
-  EXPECT_EQ(seen[0].icon, !success);
-}
-
 TEST_F(VelsetupLogic, RegisteringCreatesTheListWithTheEntryAndSaysSo) {
-  run({[] { press(L"登録"); }});
-  expectMessage(boxes.seen, true);
+  registerSaying(true);
   EXPECT_EQ(file.value("Add-Ins32", "Velmora.VelmoraClass"), "3");
   EXPECT_EQ(file.bytes(), "[Add-Ins32]\r\nVelmora.VelmoraClass=3\r\n");
 }
@@ -65,11 +65,10 @@ TEST_F(VelsetupLogic, RegisteringCreatesTheListWithTheEntryAndSaysSo) {
 TEST_F(VelsetupLogic, RegisteringReplacesTheValueAndKeepsTheOtherEntries) {
   file.write("[Add-Ins32]\r\nOther.Connect=0\r\nVelmora.VelmoraClass=0\r\n"
              "[Other]\r\nkey=value\r\n");
-  run({[] { press(L"登録"); }});
+  registerSaying(true);
   EXPECT_EQ(file.value("Add-Ins32", "Velmora.VelmoraClass"), "3");
   EXPECT_EQ(file.value("Add-Ins32", "Other.Connect"), "0");
   EXPECT_EQ(file.value("Other", "key"), "value");
-  expectMessage(boxes.seen, true);
 }
 
 // The user's local application data folder is a test folder: with a VirtualStore copy of the list
@@ -84,8 +83,7 @@ TEST_F(VelsetupLogic, AVirtualStoreCopyOfTheListGetsTheEntryToo) {
   std::ofstream(copy, std::ios::binary) << "[Add-Ins32]\r\nOther.Connect=3\r\n";
   file.write("[Add-Ins32]\r\nOther.Connect=0\r\n");
 
-  run({[] { press(L"登録"); }});
-  expectMessage(boxes.seen, true);
+  registerSaying(true);
   EXPECT_EQ(file.value("Add-Ins32", "Velmora.VelmoraClass"), "3");
   EXPECT_EQ(file.value("Add-Ins32", "Other.Connect"), "0");
   EXPECT_EQ(addInListValue(copy, "Add-Ins32", "Velmora.VelmoraClass"), "3");
@@ -94,8 +92,7 @@ TEST_F(VelsetupLogic, AVirtualStoreCopyOfTheListGetsTheEntryToo) {
 
 TEST_F(VelsetupLogic, WithoutAVirtualStoreCopyOnlyTheWindowsListIsWritten) {
   LocalAppDataFolder local;
-  run({[] { press(L"登録"); }});
-  expectMessage(boxes.seen, true);
+  registerSaying(true);
   EXPECT_EQ(file.value("Add-Ins32", "Velmora.VelmoraClass"), "3");
   EXPECT_FALSE(std::filesystem::exists(local.path() / L"VirtualStore")) << "no copy is made";
 }
@@ -108,9 +105,7 @@ TEST_F(VelsetupLogic, AVirtualStoreCopyThatCannotBeWrittenIsAFailure) {
   if (!testing::makeReadOnly(copy)) {
     GTEST_SKIP() << "this user may write read-only files";
   }
-  run({[] { press(L"登録"); }});
-  SetFileAttributesW(copy.c_str(), FILE_ATTRIBUTE_NORMAL);
-  expectMessage(boxes.seen, false);
+  registerSaying(false);
   EXPECT_EQ(file.value("Add-Ins32", "Velmora.VelmoraClass"), "3") << "the other list is written";
 }
 
@@ -123,8 +118,7 @@ TEST_F(VelsetupLogic, CancelAndTheCloseBoxWriteAndSayNothing) {
 
 TEST_F(VelsetupLogic, AListThatCannotBeWrittenIsReportedAsAFailureWithTheErrorIcon) {
   file.blockWithDirectory();
-  run({[] { press(L"登録"); }});
-  expectMessage(boxes.seen, false);
+  registerSaying(false);
 }
 
 TEST_F(VelsetupLogic, AReadOnlyListIsReportedAsAFailureAndStaysAsItWas) {
@@ -133,8 +127,7 @@ TEST_F(VelsetupLogic, AReadOnlyListIsReportedAsAFailureAndStaysAsItWas) {
   if (!testing::makeReadOnly(file.path())) {
     GTEST_SKIP() << "this user may write read-only files";
   }
-  run({[] { press(L"登録"); }});
-  expectMessage(boxes.seen, false);
+  registerSaying(false);
   EXPECT_EQ(file.bytes(), before);
 }
 
