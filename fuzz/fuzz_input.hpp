@@ -35,12 +35,6 @@ public:
     return b;
   }
 
-  // Two bytes, the first the high one.
-  std::uint16_t word() {
-    const std::uint16_t high = byte();
-    return static_cast<std::uint16_t>(high << 8 | byte());
-  }
-
   // The bytes up to the next `end` (which is taken too), or all that are left.
   std::string_view until(char end) {
     const std::size_t at = rest_.find(end);

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
-#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,13 +24,10 @@ std::string lower(std::string text) {
 }
 
 std::uint16_t modifierNamed(const std::string& name) {
-  static const std::map<std::string, std::uint16_t> kNames = {{"ctrl", vk::kControl},
-                                                              {"control", vk::kControl},
-                                                              {"shift", vk::kShift},
-                                                              {"alt", vk::kMenu},
-                                                              {"win", vk::kLWin}};
-  const auto found = kNames.find(name);
-  return found == kNames.end() ? 0 : found->second;
+  if (name == "ctrl" || name == "control") {
+    return vk::kControl;
+  }
+  return name == "shift" ? vk::kShift : name == "alt" ? vk::kMenu : name == "win" ? vk::kLWin : 0;
 }
 
 // The function key a name spells ("F7", "f007"), read as a number of any length.

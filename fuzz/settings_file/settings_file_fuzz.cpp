@@ -39,8 +39,7 @@ public:
                                 : FileContents{FileContents::Status::Read, found->second};
   }
   Outcome writeNew(const FilePath& path, std::string_view bytes) override {
-    files[path] = bytes;
-    return Outcome::Done;
+    return overwrite(path, bytes) ? Outcome::Done : Outcome::Refused;
   }
   Outcome replace(const FilePath& target, const FilePath& replacement) override {
     files[target] = std::move(files.extract(replacement).mapped());

@@ -29,10 +29,6 @@ constexpr std::array<Kind, 6> kKinds = {{{sim::kStdModuleKind, u"Fuzz.bas"},
                                          {sim::kPropertyPageKind, u"Fuzz.pag"},
                                          {sim::kUserDocumentKind, u"Fuzz.dob"}}};
 
-bool endsWithLineBreak(std::string_view bytes) {
-  return !bytes.empty() && (bytes.back() == '\n' || bytes.back() == '\r');
-}
-
 } // namespace
 
 void checkInput(FuzzInput& input) {
@@ -59,8 +55,9 @@ void checkInput(FuzzInput& input) {
   require(again.name == source.name && again.type == source.type, "the module changed its name");
   require(again.byteOrderMark == source.byteOrderMark, "the byte-order mark changed");
   // A header that ended the file gets the line break that now separates it from the code.
-  require(again.header == source.header || (!endsWithLineBreak(source.header) &&
-                                            again.header == source.header + again.lineBreak),
+  require(again.header == source.header ||
+              (!source.header.ends_with('\n') && !source.header.ends_with('\r') &&
+               again.header == source.header + again.lineBreak),
           "the header changed");
   require(again.codeLines == module->lineTexts(), "the code read back is not the module's");
   require(again.hiddenLines.size() == source.hiddenLines.size(), "hidden lines were lost");

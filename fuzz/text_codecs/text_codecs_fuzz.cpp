@@ -24,10 +24,6 @@ std::u16string pairedSurrogatesOnly(std::u16string text) {
   return text;
 }
 
-bool wellFormed(const std::u16string& text) {
-  return pairedSurrogatesOnly(text) == text;
-}
-
 // How often each character below `limit` occurs.
 template <typename Text> std::array<std::size_t, 128> counts(const Text& text, unsigned limit) {
   std::array<std::size_t, 128> seen{};
@@ -45,7 +41,7 @@ template <typename Text> std::array<std::size_t, 128> counts(const Text& text, u
 // a line break.
 void fromUtf8Checks(std::string_view bytes) {
   const std::u16string text = fromUtf8(bytes);
-  require(wellFormed(text), "UTF-8 decoding gave a lone surrogate");
+  require(pairedSurrogatesOnly(text) == text, "UTF-8 decoding gave a lone surrogate");
   require(text.size() <= bytes.size(), "UTF-8 decoding made more units than bytes");
   require(counts(text, 0x80) == counts(bytes, 0x80), "UTF-8 decoding made up an ASCII character");
   require(fromUtf8(toUtf8(text)) == text, "decoded UTF-8 did not survive a round trip");
@@ -63,7 +59,7 @@ const AnsiCodec& codec = *codePage932().codec;
 void ansiDecodeChecks(std::string_view bytes) {
   const std::u16string text = codec.decode(bytes);
   require(text.size() <= bytes.size(), "code page decoding made more units than bytes");
-  require(wellFormed(text), "code page decoding gave a lone surrogate");
+  require(pairedSurrogatesOnly(text) == text, "code page decoding gave a lone surrogate");
   require(counts(text, 0x40) == counts(bytes, 0x40),
           "code page decoding made up or lost a control character");
 }

@@ -62,7 +62,11 @@ std::optional<double> plainDecimal(std::u16string_view text) {
   return std::nearbyint(std::strtod(ascii.c_str(), nullptr));
 }
 
-void check(std::u16string_view text) {
+} // namespace
+
+void checkInput(FuzzInput& input) {
+  const bool units = (input.byte() & 1) != 0;
+  const std::u16string text = textOf(units, input.rest());
   const Result asInteger = run(CIntFromText, text);
   const Result asLong = run(CLngFromText, text);
 
@@ -88,13 +92,6 @@ void check(std::u16string_view text) {
     require(CLngFromText(decimal(asLong.value)) == asLong.value,
             "a Long's decimal text converted to another value");
   }
-}
-
-} // namespace
-
-void checkInput(FuzzInput& input) {
-  const bool units = (input.byte() & 1) != 0;
-  check(textOf(units, input.rest()));
 }
 
 } // namespace velmora::fuzz

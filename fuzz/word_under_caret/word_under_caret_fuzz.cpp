@@ -33,18 +33,14 @@ void checkWordAt(const WordDelimiters& delimiters, std::u16string_view line, std
   if (found.word.empty()) {
     return;
   }
+  const std::int64_t start = found.startColumn;
+  const std::int64_t end = start + found.length; // the column after the word
   require(found.length == static_cast<std::int32_t>(found.word.size()), "a word's length is off");
-  require(found.startColumn >= 1 &&
-              static_cast<std::int64_t>(found.startColumn) + found.length - 1 <=
-                  static_cast<std::int64_t>(line.size()),
+  require(start >= 1 && end - 1 <= static_cast<std::int64_t>(line.size()),
           "a word lies outside its line");
-  require(line.substr(static_cast<std::size_t>(found.startColumn - 1), found.word.size()) ==
-              found.word,
+  require(line.substr(static_cast<std::size_t>(start - 1), found.word.size()) == found.word,
           "a word is not the line's text at its columns");
-  require(found.startColumn <= column &&
-              static_cast<std::int64_t>(column) <=
-                  static_cast<std::int64_t>(found.startColumn) + found.length,
-          "a word does not touch the caret");
+  require(start <= column && column <= end, "a word does not touch the caret");
   require(found.word.find_first_of(delimiters.characters + u"#") == std::u16string::npos,
           "a word holds a delimiter");
 }
@@ -54,7 +50,8 @@ void checkWordAt(const WordDelimiters& delimiters, std::u16string_view line, std
 void checkInput(FuzzInput& input) {
   const std::uint8_t flags = input.byte();
   const std::uint8_t lineChoice = input.byte();
-  const auto column = static_cast<std::int16_t>(input.word());
+  const std::uint8_t high = input.byte();
+  const auto column = static_cast<std::int16_t>(high << 8 | input.byte());
   const std::string_view rest = input.rest();
   const std::u16string text = textOf((flags & 1) != 0, rest);
 

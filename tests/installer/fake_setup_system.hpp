@@ -4,6 +4,7 @@
 #include "installer/setup_places.hpp"
 #include "support/error.hpp"
 
+#include <array>
 #include <map>
 #include <new>
 #include <optional>
@@ -20,10 +21,7 @@ class FakeProfileFiles final : public ProfileFiles {
 public:
   enum class Outcome { Accept, Refuse, Throw, ThrowForeign, Lose };
 
-  struct Write {
-    std::u16string file, section, key, value;
-    friend bool operator==(const Write&, const Write&) = default;
-  };
+  using Write = std::array<std::u16string, 4>; // file, section, key, value
 
   bool write(std::u16string_view file, std::u16string_view section, std::u16string_view key,
              std::u16string_view value) override {

@@ -1,7 +1,6 @@
 #include "fake_setup_system.hpp"
 #include "installer/add_in_list_files.hpp"
 #include "installer/register_add_in.hpp"
-#include "installer/velsetup.hpp"
 #include "sim/forms/scripted_toolkit.hpp"
 
 #include <gtest/gtest.h>
@@ -23,7 +22,6 @@ TEST(AddInListFiles, TheWindowsListAndTheUsersVirtualStoreCopyWhenThereIsOne) {
 
   FakeSetupPlaces places;
   places.windows = u"C:\\WINDOWS\\";
-  EXPECT_EQ(AddInListFiles(places), std::vector<std::u16string>{kWindowsList});
   places.files.insert(kStoreCopy);
   EXPECT_EQ(AddInListFiles(places), (std::vector<std::u16string>{kWindowsList, kStoreCopy}));
   places.appData.reset();
@@ -55,13 +53,10 @@ TEST_P(RegisterAddInOutcome, WritesEveryListOnceAndReportsWhetherAllHoldTheEntry
   EXPECT_EQ(profile.writes, expected) << "a failing list does not keep the others unwritten";
   ASSERT_EQ(boxes.messages().size(), 1u);
   const Message& message = boxes.messages()[0];
-  if (GetParam().registered) {
-    EXPECT_EQ(message.text, u"アドイン「ベルモラ」の登録成功");
-    EXPECT_EQ(message.icon, MessageIcon::None);
-  } else {
-    EXPECT_EQ(message.text, u"アドイン「ベルモラ」の登録に失敗しました");
-    EXPECT_EQ(message.icon, MessageIcon::Critical);
-  }
+  const bool registered = GetParam().registered;
+  EXPECT_EQ(message.text, registered ? u"アドイン「ベルモラ」の登録成功"
+                                     : u"アドイン「ベルモラ」の登録に失敗しました");
+  EXPECT_EQ(message.icon, registered ? MessageIcon::None : MessageIcon::Critical);
   EXPECT_EQ(message.buttons, MessageButtons::Ok);
   EXPECT_EQ(message.shownTitle(), u"ベルモラｾｯﾄｱｯﾌﾟ");
 }
@@ -81,29 +76,6 @@ INSTANTIATE_TEST_SUITE_P(
         // The system said yes, but the list does not hold the entry.
         RegisterCase{"CopyLost", true, {{kStoreCopy, Outcome::Lose}}, false}),
     [](const ::testing::TestParamInfo<RegisterCase>& run) { return run.param.name; });
-
-TEST(Velsetup, RegisterWritesShowsOneMessageAndThenUnloads) {
-  FakeProfileFiles profile;
-  FakeSetupPlaces places;
-  sim::ScriptedToolkit toolkit;
-  std::vector<std::string> journal;
-  toolkit.journalTo(&journal);
-  bool unloaded = false;
-  toolkit.whenShown("frmVelsetup", [&](sim::ScriptedForm& form) {
-    form.click("OKButton");
-    unloaded = form.unloaded();
-  });
-
-  runVelsetup(toolkit, profile, places);
-
-  // One form; the message comes while it is still loaded.
-  EXPECT_EQ(journal, (std::vector<std::string>{"load frmVelsetup", "showModal frmVelsetup",
-                                               "message アドイン「ベルモラ」の登録成功",
-                                               "unload frmVelsetup"}));
-  EXPECT_EQ(profile.writes.size(), 1u);
-  EXPECT_EQ(profile.read(kWindowsList, u"Add-Ins32", u"Velmora.VelmoraClass"), u"3");
-  EXPECT_TRUE(unloaded);
-}
 
 } // namespace
 } // namespace velmora

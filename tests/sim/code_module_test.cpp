@@ -1,8 +1,8 @@
+#include "failure_of.hpp"
 #include "sim/ide/host_messages.hpp"
 #include "sim/ide/memory_code_module.hpp"
 #include "support/error.hpp"
 
-#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -12,46 +12,31 @@ namespace {
 
 using Lines = std::vector<std::u16string>;
 
-std::u16string descriptionOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const HostError& error) {
-    return error.description();
-  }
-  return u"(no error)";
-}
-
-const Lines kModule = {
-    u"Option Explicit",           // 1
-    u"Private mlngCount As Long", // 2
-    u"",                          // 3
-    u"' about Main",              // 4
-    u"Public Sub Main()",         // 5
-    u"    intCount = 1",          // 6
-    u"End Sub",                   // 7
-    u"",                          // 8
-    u"Property Get Total()",      // 9
-    u"End Property",              // 10
-};
+// Lines 1-2 declarations, 3-7 Main (from its comment's blank line), 8-10 Total.
+const Lines kModule =
+    MemoryCodeModule::fromText(
+        u"Option Explicit\nPrivate mlngCount As Long\n\n' about Main\n"
+        u"Public Sub Main()\n    intCount = 1\nEnd Sub\n\nProperty Get Total()\nEnd Property")
+        ->lineTexts();
 
 TEST(CodeModule, LinesAndProceduresWithTheHostsErrors) {
   MemoryCodeModule module(kModule);
   EXPECT_EQ(module.lines(6, 2), u"    intCount = 1\r\nEnd Sub");
   EXPECT_EQ(module.lines(11, 0), u"");
-  EXPECT_EQ(descriptionOf([&] { module.lines(0, 1); }), kSubscriptOutOfRange);
-  EXPECT_EQ(descriptionOf([&] { module.lines(1, -1); }), kInvalidCallOrArgument);
-  EXPECT_EQ(descriptionOf([&] { module.lines(2, INT32_MAX); }), kSubscriptOutOfRange);
+  EXPECT_EQ(failureOf<HostError>([&] { module.lines(0, 1); }), kSubscriptOutOfRange);
+  EXPECT_EQ(failureOf<HostError>([&] { module.lines(1, -1); }), kInvalidCallOrArgument);
+  EXPECT_EQ(failureOf<HostError>([&] { module.lines(2, INT32_MAX); }), kSubscriptOutOfRange);
 
   ProcKind kind = ProcKind::PropertyGet;
   EXPECT_EQ(module.procOfLine(2, kind), u"");
   EXPECT_EQ(kind, ProcKind::Procedure);
   EXPECT_EQ(module.procOfLine(8, kind), u"Total");
   EXPECT_EQ(kind, ProcKind::PropertyGet);
-  EXPECT_EQ(descriptionOf([&] { module.procOfLine(11, kind); }), kSubscriptOutOfRange);
+  EXPECT_EQ(failureOf<HostError>([&] { module.procOfLine(11, kind); }), kSubscriptOutOfRange);
   EXPECT_EQ(module.procBodyLine(u"main", ProcKind::Procedure), 5);
   EXPECT_EQ(module.procStartLine(u"Main", ProcKind::Procedure), 3);
   // A property asked for as a plain procedure.
-  EXPECT_EQ(descriptionOf([&] { module.procBodyLine(u"Total", ProcKind::Procedure); }),
+  EXPECT_EQ(failureOf<HostError>([&] { module.procBodyLine(u"Total", ProcKind::Procedure); }),
             kProcedureNotDefined);
 
   module.insertLines(6, u"    Dim intCount As Integer");
@@ -63,7 +48,7 @@ TEST(CodeModule, InsertedTextSplitsIntoLinesAndATrailingBreakAddsABlankLine) {
   module.insertLines(2, u"x\r\ny\rz\n");
   module.insertLines(7, u"end");
   EXPECT_EQ(module.lineTexts(), (Lines{u"a", u"x", u"y", u"z", u"", u"b", u"end"}));
-  EXPECT_EQ(descriptionOf([&] { module.insertLines(9, u"x"); }), kSubscriptOutOfRange);
+  EXPECT_EQ(failureOf<HostError>([&] { module.insertLines(9, u"x"); }), kSubscriptOutOfRange);
 }
 
 TEST(CodeModule, AddFromStringGoesAfterTheDeclarationsBeforeTheFirstProceduresComments) {

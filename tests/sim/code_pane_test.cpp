@@ -1,3 +1,4 @@
+#include "failure_of.hpp"
 #include "sim/ide/host_messages.hpp"
 #include "sim/ide/memory_vbe.hpp"
 #include "support/error.hpp"
@@ -43,12 +44,7 @@ TEST_F(CodePaneTest, SelectionsAreClampedAndOrderedAndLinesOutsideRaise) {
     EXPECT_EQ(pane->getSelection(), got) << asked.startLine << "," << asked.startColumn;
   }
   pane->setCaret(4, 2);
-  try {
-    pane->setSelection({1, 1, 6, 1});
-    ADD_FAILURE() << "a line past the end was selected";
-  } catch (const HostError& error) {
-    EXPECT_EQ(error.description(), kSubscriptOutOfRange);
-  }
+  EXPECT_EQ(failureOf<HostError>([&] { pane->setSelection({1, 1, 6, 1}); }), kSubscriptOutOfRange);
   EXPECT_EQ(pane->getSelection(), (Selection{4, 2, 4, 2}));
 }
 

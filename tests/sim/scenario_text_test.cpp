@@ -27,18 +27,6 @@ TEST(ScenarioScript, WordsQuotesEscapesAndComments) {
   EXPECT_EQ(steps[2].arguments, (std::vector<std::string>{""}));
 }
 
-TEST(ScenarioScript, MalformedLinesNameTheirLine) {
-  for (const char* text : {"dump basMain\nclick \"Dim", "dump basMain\ntype 1 \"\\q\"",
-                           "dump basMain\nclick \"a\"b"}) {
-    try {
-      parseScenario(text);
-      ADD_FAILURE() << "accepted: " << text;
-    } catch (const ScenarioSyntaxError& error) {
-      EXPECT_EQ(error.line(), 2) << text;
-    }
-  }
-}
-
 TEST(KeyChordNames, ModifiersKeysAndRefusals) {
   KeyChord chord;
   ASSERT_TRUE(KeyChord::parse("Ctrl+Shift+D", chord));
