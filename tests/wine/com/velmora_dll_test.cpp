@@ -107,7 +107,6 @@ TEST_F(VelmoraDll, ConnectsDeclaresOnAClickDisconnectsAndUnloads) {
     EXPECT_EQ(control.clickTargets.size(), 1U) << i;
   }
   EXPECT_EQ(bar->controls[0]->tooltipText, u"Dim宣言(Ctrl+Shift+D)");
-  EXPECT_EQ(bar->controls[3]->tooltipText, u"標準ﾓｼﾞｭｰﾙ内Public宣言(Ctrl+Shift+B)");
   EXPECT_FALSE(dimHotKeyIsFree());
 
   EXPECT_TRUE(ide_.click(0).failures.empty());

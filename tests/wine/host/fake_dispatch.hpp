@@ -13,8 +13,8 @@
 #include <vector>
 #include <windows.h>
 
-// Hand-written host objects for the adapter's tests: an automation object answering a few
-// members by name, and an event source with one connection point.
+// A hand-written host object for the adapter's tests: an automation object answering a few
+// members by name.
 namespace velmora::test {
 
 // One argument as the host received it, first argument first.
