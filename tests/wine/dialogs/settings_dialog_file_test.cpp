@@ -1,8 +1,8 @@
+#include "common/program_folder.hpp"
 #include "settings_dialog_fixture.hpp"
 
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <memory>
 #include <string>
 #include <vector>
 #include <windows.h>
@@ -22,20 +22,38 @@ std::string settingsWithNon(char non) {
 const std::string kOld = settingsWithNon('1');
 const std::string kNew = settingsWithNon('0'); // what OK writes after the user turned "Non" off
 
-// Velmora.ini held open for reading without delete sharing, as a scanner or an indexer holds it
-// (the system checks the sharing per handle, whichever process holds it).
+// Velmora.ini held open by another program, as a scanner or an indexer holds it: for reading,
+// sharing reading and writing but not deletion. The file is opened here and handed to
+// file-holder.exe; once this handle is closed only that process holds it, until it is ended.
 class HeldSettingsFile : public SettingsDialogFile {
 protected:
   void SetUp() override {
     dir.write(L"Velmora.ini", kOld);
-    holder.reset(CreateFileW(iniPath().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                             nullptr, OPEN_EXISTING, 0, nullptr));
-    ASSERT_NE(holder.get(), INVALID_HANDLE_VALUE);
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    HANDLE file = CreateFileW(iniPath().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              &inherited, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    std::wstring line = L"\"" + besideThisProgram(L"file-holder.exe") + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    const BOOL started = CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                        nullptr, &startup, &holder);
+    CloseHandle(file);
+    ASSERT_TRUE(started);
     load();
   }
-  void letGo() { holder.reset(); }
+  void TearDown() override { letGo(); }
+  void letGo() {
+    if (holder.hProcess != nullptr) {
+      TerminateProcess(holder.hProcess, 0);
+      WaitForSingleObject(holder.hProcess, INFINITE);
+      CloseHandle(holder.hProcess);
+      CloseHandle(holder.hThread);
+      holder = {};
+    }
+  }
 
-  std::unique_ptr<void, BOOL(WINAPI*)(HANDLE)> holder{nullptr, CloseHandle};
+  PROCESS_INFORMATION holder{};
 };
 
 void pressOkWithNonOff(SettingsDialogTest& test) {

@@ -113,6 +113,7 @@ public:
   std::vector<std::vector<std::u16string>> rows() {
     ListView& view = form().listView("ListView1");
     std::vector<std::vector<std::u16string>> cells;
+    cells.reserve(static_cast<std::size_t>(view.rowCount()));
     for (int row = 0; row < view.rowCount(); ++row) {
       cells.push_back({view.cell(row, 0), view.cell(row, 1)});
     }
