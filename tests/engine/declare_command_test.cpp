@@ -77,16 +77,6 @@ TEST_F(DoDeclareTest, VariantQuestionWhenAskingIsOff) {
   EXPECT_EQ(line(4), u"\tDim intCount");
 }
 
-// Keywords, members and comments: RealModulesTest.Keywords...
-TEST_F(DoDeclareTest, RefusalsShowTheNotOnVariableMessage) {
-  const std::size_t before = lineCount();
-  caret(u"frmMain", 7, 27); // inside a string literal
-  declare(u"Dim");
-  EXPECT_EQ(messageTexts(), std::vector<std::u16string>{u"ｶｰｿﾙが変数の上にありません"});
-  EXPECT_EQ(forms_.messages()[0].shownTitle(), u"ベルモラ");
-  EXPECT_EQ(lineCount(), before);
-}
-
 TEST_F(DoDeclareTest, TypeCharacterNamesGetNoAsClause) {
   module_->insertLines(5, u"    strTitle$ = \"\": lngSize& = 0");
   caret(u"frmMain", 5, 8);

@@ -61,28 +61,5 @@ TEST(ProfileSections, AWholeSectionIsWrittenAsKeyByKeyWritesWouldWriteIt) {
   }
 }
 
-// The lookup table finds what a lookup by walking the lines finds.
-TEST(ProfileSections, TheIndexFindsWhatTheLinesSay) {
-  const std::vector<std::u16string> sectionNames = {u"Velmora", u" VELMORA ", u"Other", u"Last",
-                                                    u"",        u"Missing",   u"変"};
-  const std::vector<std::u16string> keys = {u"Key1", u"key1 ", u"KEY2", u"; inner", u"key3",
-                                            u"x",    u"a",     u"A",    u"b",       u"y",
-                                            u"変",   u"k",     u"z",    u"missing", u""};
-  for (const std::string& file : kShapes) {
-    const ProfileDocument document = parse(file);
-    const ProfileIndex index(document);
-    for (const std::u16string& section : sectionNames) {
-      for (const std::u16string& key : keys) {
-        const std::optional<std::size_t> line = index.line(document, section, key);
-        std::optional<std::u16string> found;
-        if (line && document.lines()[*line].hasValue) {
-          found = document.value(document.lines()[*line]);
-        }
-        EXPECT_EQ(found, document.find(section, key)) << file;
-      }
-    }
-  }
-}
-
 } // namespace
 } // namespace velmora

@@ -1,6 +1,7 @@
 #include "failure_of.hpp"
 #include "sim/ide/host_messages.hpp"
 #include "sim/ide/memory_code_module.hpp"
+#include "sim/ide/memory_vbe.hpp"
 #include "support/error.hpp"
 
 #include <gtest/gtest.h>
@@ -43,27 +44,21 @@ TEST(CodeModule, LinesAndProceduresWithTheHostsErrors) {
   EXPECT_EQ(module.procBodyLine(u"Total", ProcKind::PropertyGet), 10);
 }
 
-TEST(CodeModule, InsertedTextSplitsIntoLinesAndATrailingBreakAddsABlankLine) {
-  MemoryCodeModule module({u"a", u"b"});
-  module.insertLines(2, u"x\r\ny\rz\n");
-  module.insertLines(7, u"end");
-  EXPECT_EQ(module.lineTexts(), (Lines{u"a", u"x", u"y", u"z", u"", u"b", u"end"}));
-  EXPECT_EQ(failureOf<HostError>([&] { module.insertLines(9, u"x"); }), kSubscriptOutOfRange);
-}
-
-TEST(CodeModule, AddFromStringGoesAfterTheDeclarationsBeforeTheFirstProceduresComments) {
-  const std::vector<std::pair<Lines, Lines>> cases = {
-      {kModule,
-       {u"Option Explicit", u"Private mlngCount As Long", u"Public x", u"", u"' about Main"}},
-      {{u"' about Main", u"Sub Main()"}, {u"Public x", u"' about Main", u"Sub Main()"}},
-      {{u"Option Explicit", u"' note", u""}, {u"Option Explicit", u"' note", u"", u"Public x"}}};
-  for (const auto& [before, after] : cases) {
-    MemoryCodeModule module(before);
-    module.addFromString(u"Public x");
-    const Lines lines = module.lineTexts();
-    EXPECT_EQ(Lines(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(after.size())),
-              after);
-  }
+TEST(CodePaneTest, EveryPaneFollowsLinesInsertedAtOrAboveItsSelection) {
+  MemoryVbe vbe;
+  vbe.project().components().add(
+      u"basMain", ComponentType::StdModule,
+      {u"Option Explicit", u"", u"Sub Main()", u"    x = 1", u"End Sub"});
+  const auto pane = vbe.showPane(u"basMain");
+  auto second = MemoryCodePane::open(pane->module());
+  second->setCaret(4, 5);
+  pane->setSelection({3, 1, 5, 8});
+  pane->module()->insertLines(4, u"    Dim x As Integer\r\n");
+  EXPECT_EQ(second->getSelection(), (Selection{6, 5, 6, 5}));
+  EXPECT_EQ(pane->getSelection(), (Selection{3, 1, 7, 8})) << "the start stays above";
+  pane->module()->addFromString(u"Private intCount As Integer");
+  pane->module()->insertLines(9, u"' below");
+  EXPECT_EQ(second->getSelection(), (Selection{7, 5, 7, 5}));
 }
 
 } // namespace
