@@ -9,6 +9,7 @@
 #include "sim/ide/memory_vb_project.hpp"
 #include "sim/ide/memory_vbe.hpp"
 
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -61,12 +62,8 @@ protected:
   }
   std::int32_t lineOf(std::u16string_view text) const {
     const auto& lines = module_->lineTexts();
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-      if (lines[i].starts_with(text)) {
-        return static_cast<std::int32_t>(i + 1);
-      }
-    }
-    return 0;
+    const auto at = std::ranges::find_if(lines, [&](const auto& l) { return l.starts_with(text); });
+    return at == lines.end() ? 0 : static_cast<std::int32_t>(at - lines.begin() + 1);
   }
   std::vector<std::u16string> messageTexts() const { return testing::messageTexts(forms_); }
 

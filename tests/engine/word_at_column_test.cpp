@@ -33,12 +33,10 @@ TEST_F(WordAtColumnTest, TheWordAroundTheCaretAndWhereItStarts) {
   };
   const Case cases[] = {
       {u"    strName = 1", u"strName", 8, 5},
-      {u"\tstrName = 1", u"strName", 3, 2},   // the tab is a delimiter
       {u"x = (strName) + y", u"strName", 13}, // right after the name, before ")"
       {u"a b", u"a", 2},                      // a name ends, a delimiter follows: the left word
       {u"a  b", u"", 3},
       {u"", u"", 1},
-      {u"x = 1", u"", 0},
       {u"sngValue! = 1", u"sngValue", 3},
       {u"name$ = 1", u"name$", 2},
       {u"s = \"text\"", u"\"text\"", 7},

@@ -26,7 +26,6 @@ TEST_F(ConnectionTest, WithoutASettingsFileEverythingTakesItsDefault) {
   const auto bar = toolbars();
   ASSERT_EQ(bar.size(), 1U);
   EXPECT_EQ(bar[0]->buttons()[0]->currentTooltip(), u"Dim宣言(Ctrl+Shift+D)");
-  EXPECT_EQ(bar[0]->buttons()[3]->currentTooltip(), u"標準ﾓｼﾞｭｰﾙ内Public宣言(Ctrl+Shift+B)");
 }
 
 TEST_F(ConnectionTest, ABadOptionEndsTheConnectionWithItsMessage) {
@@ -35,7 +34,6 @@ TEST_F(ConnectionTest, ABadOptionEndsTheConnectionWithItsMessage) {
             "[Velmora]\r\nSettouChar1=str\r\nKata1=String\r\nNon=0\r\nTenmetsu=abc\r\n");
   connect();
   ASSERT_EQ(messageTexts(), std::vector<std::u16string>{u"型が一致しません。"});
-  EXPECT_EQ(toolkit.messages()[0].shownTitle(), u"Velmora");
   EXPECT_EQ(state.prefixes.PrefixCount(), 1);
   EXPECT_EQ(state.options.intNon, 0);
   EXPECT_EQ(state.options.intTenmetsu, 7);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -159,32 +160,27 @@ TEST_F(OneCommandTest, TheBlinkDispatchesMessagesButStartsNoSecondCommand) {
 // The host disconnects the add-in from inside each dialog (as at a shut-down): the dialog ends,
 // the command writes nothing and shows nothing, and nothing of the add-in is left.
 TEST_F(OneCommandTest, ADisconnectionInsideADialogEndsTheCommandWithoutATrace) {
-  struct Case {
-    std::string form;
-    std::string settings;
-    std::int32_t line;
-    std::u16string button;
-  };
-  const std::vector<Case> cases = {
+  const std::vector<std::tuple<std::string, std::string, std::int32_t, std::u16string>> cases = {
       {"frmKata", kQuiet, 5, u"Dim宣言"},
       {"frmComment", "SettouChar1=str\r\nKata1=String\r\nComment=1\r\n", 4, u"Dim宣言"},
       {"frmBasSelect", kQuiet, 4, u"標準ﾓｼﾞｭｰﾙPublic宣言"},
       {"frmVelmora", kQuiet, 4, u"設定"},
   };
   const std::u16string code = module->text();
-  for (const Case& each : cases) {
-    connectWith(each.settings, each.line);
-    toolkit.whenShown(each.form, [&](sim::ScriptedForm& form) {
+  for (const auto& [name, settings, line, button] : cases) {
+    SCOPED_TRACE(name);
+    connectWith(settings, line);
+    toolkit.whenShown(name, [&](sim::ScriptedForm& form) {
       connection.OnDisconnection();
-      EXPECT_TRUE(form.unloaded()) << each.form;
+      EXPECT_TRUE(form.unloaded());
     });
-    ASSERT_TRUE(events->clickButton(each.button)) << each.form;
-    EXPECT_EQ(module->text(), code) << each.form;
-    EXPECT_TRUE(toolkit.messages().empty()) << each.form;
-    EXPECT_TRUE(toolbars().empty()) << each.form;
-    EXPECT_FALSE(state.frmVelmora) << each.form;
-    EXPECT_FALSE(state.commands.running()) << each.form;
-    EXPECT_TRUE(ideEnabled()) << each.form;
+    ASSERT_TRUE(events->clickButton(button));
+    EXPECT_EQ(module->text(), code);
+    EXPECT_TRUE(toolkit.messages().empty());
+    EXPECT_TRUE(toolbars().empty());
+    EXPECT_FALSE(state.frmVelmora);
+    EXPECT_FALSE(state.commands.running());
+    EXPECT_TRUE(ideEnabled());
     expectNothingLeft();
   }
 }

@@ -36,7 +36,6 @@ public:
           return attempt.modifiers == modifiers && attempt.key == key;
         }));
   }
-  void clear() { attempts.clear(); }
 
   std::vector<sim::HotkeyRegistration> attempts;
   // Thrown, once, by the next registration instead of registering.

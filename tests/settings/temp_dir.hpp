@@ -16,8 +16,6 @@ public:
   TempDir() { std::filesystem::create_directories(path_); }
   ~TempDir() {
     std::error_code ignored;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
     std::filesystem::remove_all(path_, ignored);
   }
   TempDir(const TempDir&) = delete;

@@ -6,8 +6,6 @@ namespace velmora {
 namespace {
 
 TEST(ProperCaseTest, WordsStartAtSpacesTabsAndLineBreaksOnly) {
-  EXPECT_EQ(ProperCase(u"lONG"), u"Long");
-  EXPECT_EQ(ProperCase(u"ABC.Def"), u"Abc.def");
   EXPECT_EQ(ProperCase(u" x\ty\r\nz\u3000w"), u" X\tY\r\nZ\u3000W");
   EXPECT_EQ(ProperCase(u"new_DATA(1)"), u"New_data(1)");
   EXPECT_EQ(ProperCase(u"_abc 1st"), u"_abc 1st") << "a word starting with no letter";

@@ -80,7 +80,7 @@ TEST_F(HotKeysOfTheForm, RetriesStopWhenTheIdeIsLeftAndSucceedOnceTheKeyIsFree) 
   ASSERT_TRUE(other.hotkeys().registerHotKey(otherWindow, 1, kCtrlShift, 'G'));
   ide.activate(true);
   desktop.runFor(10 + 3 * 500);
-  hotkeys.clear();
+  hotkeys.attempts.clear();
   // Another program becomes active: nothing may register while it is.
   ide.activate(false);
   desktop.runFor(6000);

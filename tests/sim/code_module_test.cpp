@@ -23,7 +23,6 @@ const Lines kModule =
 TEST(CodeModule, LinesAndProceduresWithTheHostsErrors) {
   MemoryCodeModule module(kModule);
   EXPECT_EQ(module.lines(6, 2), u"    intCount = 1\r\nEnd Sub");
-  EXPECT_EQ(module.lines(11, 0), u"");
   EXPECT_EQ(failureOf<HostError>([&] { module.lines(0, 1); }), kSubscriptOutOfRange);
   EXPECT_EQ(failureOf<HostError>([&] { module.lines(1, -1); }), kInvalidCallOrArgument);
   EXPECT_EQ(failureOf<HostError>([&] { module.lines(2, INT32_MAX); }), kSubscriptOutOfRange);

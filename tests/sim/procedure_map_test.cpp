@@ -27,23 +27,6 @@ std::vector<Found> found(const ProcedureMap& map) {
   return result;
 }
 
-TEST(ProcedureDetection, HeadersOfEveryKindWithTheirModifiers) {
-  const ProcedureMap map = scan(u"Sub A()\nEnd Sub\n"
-                                u"Public Static Function B$(x)\nEnd Function\n"
-                                u"Public Property Get F() As Long\nEnd Property\n"
-                                u"Public Property Let F(v As Long)\nEnd Property\n"
-                                u"Property Set G(o As Object)\nEnd Property\n"
-                                u"private   sub   h ( )\nend   sub\n"
-                                u"Public Sub [Select]()\nEnd Sub");
-  EXPECT_EQ(found(map), (std::vector<Found>{{u"A", ProcKind::Procedure, 1},
-                                            {u"B", ProcKind::Procedure, 3},
-                                            {u"F", ProcKind::PropertyGet, 5},
-                                            {u"F", ProcKind::PropertyLet, 7},
-                                            {u"G", ProcKind::PropertySet, 9},
-                                            {u"h", ProcKind::Procedure, 11},
-                                            {u"Select", ProcKind::Procedure, 13}}));
-}
-
 TEST(ProcedureDetection, NotFooledByLookalikes) {
   const ProcedureMap map =
       scan(u"Private Declare Function GetTickCount Lib \"kernel32\" () As Long\n"
@@ -59,19 +42,6 @@ TEST(ProcedureDetection, NotFooledByLookalikes) {
   EXPECT_EQ(map.procedures()[0].bodyLine, 14);
   EXPECT_EQ(map.procedures()[0].endLine, 22);
   EXPECT_EQ(map.declarationLines(), 13);
-}
-
-// A mark inside a string continues nothing; a comment continues like code.
-TEST(ProcedureDetection, ContinuationLines) {
-  const ProcedureMap map = scan(u"Public _\n  Function Total(a As Long, _\n"
-                                u"                 b As Long) As Long\n"
-                                u"    x = \"a _\"\nEnd _\n  Function\n"
-                                u"' note _\nSub Hidden()\nSub Shown()\nEnd Sub");
-  ASSERT_EQ(found(map), (std::vector<Found>{{u"Total", ProcKind::Procedure, 1},
-                                            {u"Shown", ProcKind::Procedure, 9}}));
-  EXPECT_EQ(map.procedures()[0].headerLastLine, 3);
-  EXPECT_EQ(map.procedures()[0].endLine, 6);
-  EXPECT_EQ(map.procedures()[1].startLine, 7);
 }
 
 // Line 1 is a name ending in "_", 2 a banner, 5 has a tab after the mark, and an ideographic
