@@ -5,8 +5,6 @@
 
 #include <ole2.h>
 #include <optional>
-#include <string>
-#include <windows.h>
 
 // What the COM server tests share: where the server is, how a client sees it, and the IDE's
 // add-in interfaces declared as the IDE declares them (not taken from the server's own headers).

@@ -15,8 +15,6 @@ public:
   ImportPatch& operator=(const ImportPatch&) = delete;
 
   bool applied() const { return slot_ != nullptr; }
-  // The function that was imported before.
-  void* original() const { return original_; }
 
 private:
   void** slot_ = nullptr;

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 #include <memory>
-#include <string>
 
 namespace velmora::test {
 namespace {
@@ -91,64 +90,35 @@ TEST_F(Registration, MachineRegistrationReplacesAStalePerUserEntry) {
   EXPECT_TRUE(registryKeyExists(HKEY_LOCAL_MACHINE, kClasses + kClassKey));
 }
 
-// A user who may not write the machine's classes, as on a locked-down Windows: the server's
-// machine-wide writes are refused inside the server.
-void* originalCreateKey = nullptr;
-
-LSTATUS WINAPI createKeyDeniedForMachine(HKEY parent, LPCWSTR path, DWORD reserved, LPWSTR type,
-                                         DWORD options, REGSAM access,
-                                         const SECURITY_ATTRIBUTES* security, PHKEY key,
-                                         LPDWORD disposition) {
-  if (parent == HKEY_LOCAL_MACHINE) {
-    return ERROR_ACCESS_DENIED;
-  }
-  return reinterpret_cast<decltype(&RegCreateKeyExW)>(originalCreateKey)(
-      parent, path, reserved, type, options, access, const_cast<SECURITY_ATTRIBUTES*>(security),
-      key, disposition);
-}
-
+// A user who may not write the machine's type library registration, as on a locked-down
+// Windows: the class entries written so far are taken back and the server registers for the user.
 HRESULT WINAPI registerTypeLibDenied(ITypeLib*, OLECHAR*, OLECHAR*) {
   return TYPE_E_REGISTRYACCESS;
-}
-
-// Registering gives entries for the user only; unregistering takes them back.
-void registerAndUnregisterForTheUserOnly() {
-  ASSERT_EQ(callServerExport("DllRegisterServer"), S_OK);
-  EXPECT_FALSE(registryKeyExists(HKEY_LOCAL_MACHINE, kClasses + kClassKey));
-  EXPECT_FALSE(registryKeyExists(HKEY_LOCAL_MACHINE, kClasses + kProgIdKey));
-  EXPECT_TRUE(isSamePath(registryString(HKEY_CURRENT_USER, kClasses + kServerKey).value_or(L""),
-                         velmoraDllPath()));
-  EXPECT_EQ(registryString(HKEY_CURRENT_USER, kClasses + kProgIdKey + L"\\CLSID"), kClsidText);
-  // Registered for the user (Wine's per-user registration writes machine-wide all the same).
-  EXPECT_TRUE(typeLibResolves());
-
-  ASSERT_EQ(callServerExport("DllUnregisterServer"), S_OK);
-  for (const HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
-    EXPECT_FALSE(registryKeyExists(root, kClasses + kClassKey));
-    EXPECT_FALSE(registryKeyExists(root, kClasses + kProgIdKey));
-  }
-  EXPECT_FALSE(typeLibResolves());
 }
 
 TEST_F(Registration, FallsBackToTheCurrentUserWhenTheMachineIsDenied) {
   HMODULE dll = LoadLibraryW(velmoraDllPath().c_str());
   ASSERT_NE(dll, nullptr);
   {
-    // Machine-wide type library registration refused, class entries allowed: the class entries
-    // written so far are taken back.
     ImportPatch registerTypeLib(dll, "oleaut32.dll", "RegisterTypeLib",
                                 reinterpret_cast<void*>(&registerTypeLibDenied));
     ASSERT_TRUE(registerTypeLib.applied());
-    registerAndUnregisterForTheUserOnly();
-
-    // No machine-wide key may be created at all.
-    ImportPatch createKey(dll, "advapi32.dll", "RegCreateKeyExW",
-                          reinterpret_cast<void*>(&createKeyDeniedForMachine));
-    ASSERT_TRUE(createKey.applied());
-    originalCreateKey = createKey.original();
-    registerAndUnregisterForTheUserOnly();
+    ASSERT_EQ(callServerExport("DllRegisterServer"), S_OK);
+    EXPECT_FALSE(registryKeyExists(HKEY_LOCAL_MACHINE, kClasses + kClassKey));
+    EXPECT_FALSE(registryKeyExists(HKEY_LOCAL_MACHINE, kClasses + kProgIdKey));
+    EXPECT_TRUE(isSamePath(registryString(HKEY_CURRENT_USER, kClasses + kServerKey).value_or(L""),
+                           velmoraDllPath()));
+    EXPECT_EQ(registryString(HKEY_CURRENT_USER, kClasses + kProgIdKey + L"\\CLSID"), kClsidText);
+    // Registered for the user (Wine's per-user registration writes machine-wide all the same).
+    EXPECT_TRUE(typeLibResolves());
+    ASSERT_EQ(callServerExport("DllUnregisterServer"), S_OK);
   }
   FreeLibrary(dll);
+  for (const HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
+    EXPECT_FALSE(registryKeyExists(root, kClasses + kClassKey));
+    EXPECT_FALSE(registryKeyExists(root, kClasses + kProgIdKey));
+  }
+  EXPECT_FALSE(typeLibResolves());
 }
 
 } // namespace

@@ -9,9 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <string>
 #include <vector>
-#include <windows.h>
 
 // The simulated IDE's automation objects with one standard module whose code window has the
 // caret on a name, and the settings file the add-in reads beside the code that runs it.

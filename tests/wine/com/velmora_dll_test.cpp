@@ -7,10 +7,7 @@
 #include "host/fake_dispatch.hpp"
 #include "setup/message_box_watcher.hpp"
 
-#include <algorithm>
 #include <gtest/gtest.h>
-#include <string>
-#include <vector>
 
 // Velmora.dll as the IDE loads it: created by its ProgID from the registration, connected to the
 // simulated IDE's automation objects (which check the calls as the IDE does), clicked,
@@ -95,16 +92,10 @@ TEST_F(VelmoraDll, ConnectsDeclaresOnAClickDisconnectsAndUnloads) {
   ASSERT_TRUE(boxes_.seen.empty()) << boxes_.seen[0].text;
   const auto bar = ide_.toolbar();
   ASSERT_NE(bar, nullptr);
-  EXPECT_TRUE(bar->visible);
-  EXPECT_EQ(bar->position, sim::vbide::kBarTop);
-  EXPECT_FALSE(bar->temporary);
   EXPECT_EQ(ide_.captions(), (std::vector<std::u16string>{u"Dim宣言", u"Private宣言", u"Public宣言",
                                                           u"標準ﾓｼﾞｭｰﾙPublic宣言", u"設定"}));
-  for (std::size_t i = 0; i < bar->controls.size(); ++i) {
-    const auto& control = *bar->controls[i];
-    EXPECT_EQ(control.beginGroup, i == 4) << i;
-    EXPECT_NE(control.face, nullptr) << i;
-    EXPECT_EQ(control.clickTargets.size(), 1U) << i;
+  for (const auto& control : bar->controls) {
+    EXPECT_EQ(control->clickTargets.size(), 1U);
   }
   EXPECT_EQ(bar->controls[0]->tooltipText, u"Dim宣言(Ctrl+Shift+D)");
   EXPECT_FALSE(dimHotKeyIsFree());
@@ -135,7 +126,7 @@ TEST_F(VelmoraDll, ConnectsDeclaresOnAClickDisconnectsAndUnloads) {
 }
 
 // The IDE lets go of the connect object without disconnecting it (as when it crashes): nothing
-// of the add-in is left, and the toolbar, the IDE's to keep, serves the next connection.
+// of the add-in is left but the toolbar, which ToolbarTest.ALeftoverBarIsReused... takes over.
 TEST_F(VelmoraDll, UnloadsWhenTheIdeLetsGoWithoutDisconnecting) {
   ASSERT_EQ(addin_->OnConnection(ide_.vbe.get(), 0, nullptr, &custom_), S_OK);
   ASSERT_NE(ide_.toolbar(), nullptr);
@@ -160,19 +151,7 @@ TEST_F(VelmoraDll, UnloadsWhenTheIdeLetsGoWithoutDisconnecting) {
   EXPECT_FALSE(velmoraLoaded());
   EXPECT_EQ(ide_.click(0).sources, 0) << "a click on a button of the gone connection";
   EXPECT_EQ(ide_.module->lineTexts(), kMainCode);
-
-  ASSERT_NE(ide_.toolbar(), nullptr);
-  addin_ = create();
-  ASSERT_EQ(addin_->OnConnection(ide_.vbe.get(), 0, nullptr, &custom_), S_OK);
-  EXPECT_TRUE(boxes_.seen.empty());
-  EXPECT_EQ(std::count_if(ide_.world->bars->bars().begin(), ide_.world->bars->bars().end(),
-                          [](const auto& bar) { return bar->nameLocal == kToolbar; }),
-            1);
-  EXPECT_EQ(ide_.captions().size(), 5U) << "this run's buttons only";
-  ide_.click(0);
-  EXPECT_EQ(ide_.module->lineTexts(), kMainDeclared);
-  ASSERT_EQ(addin_->OnDisconnection(0, &custom_), S_OK);
-  EXPECT_EQ(ide_.toolbar(), nullptr);
+  EXPECT_NE(ide_.toolbar(), nullptr) << "the IDE's to keep";
 }
 
 // An object that is no VBE, or none, is reported, the connection succeeds all the same through

@@ -2,7 +2,6 @@
 #include "services/win32_library_info.hpp"
 
 #include <gtest/gtest.h>
-#include <string>
 #include <vector>
 
 namespace velmora::test {

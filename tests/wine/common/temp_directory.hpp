@@ -1,8 +1,10 @@
 #pragma once
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 #include <windows.h>
 
 namespace velmora::testing {
@@ -34,6 +36,16 @@ public:
   std::wstring write(const std::wstring& name, const std::string& bytes) const {
     std::ofstream(path_ / name, std::ios::binary) << bytes;
     return (path_ / name).wstring();
+  }
+
+  // The names of what the directory holds, sorted.
+  std::vector<std::wstring> names() const {
+    std::vector<std::wstring> found;
+    for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+      found.push_back(entry.path().filename().wstring());
+    }
+    std::sort(found.begin(), found.end());
+    return found;
   }
 
 private:

@@ -4,13 +4,6 @@
 #include "forms/message_box_finder.hpp"
 #include "forms/ui_steps.hpp"
 
-#include <functional>
-#include <gtest/gtest.h>
-#include <string>
-#include <utility>
-#include <vector>
-#include <windows.h>
-
 // Finding the forms' windows and acting in them as the user does. Keys go through pressKey
 // (posted, so that the modal loop gives them the dialog treatment).
 namespace velmora::testing {

@@ -4,12 +4,6 @@
 #include "installer/velsetup_form.hpp"
 #include "settings_dialog_fixture.hpp"
 
-#include <algorithm>
-#include <gtest/gtest.h>
-#include <string>
-#include <vector>
-#include <windows.h>
-
 // Every text the user reads on the five forms, as their windows show it: the window captions,
 // and the captions of frames, labels, buttons and check boxes, and the list view's headers.
 namespace velmora {

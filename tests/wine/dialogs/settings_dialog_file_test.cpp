@@ -1,12 +1,6 @@
 #include "common/program_folder.hpp"
 #include "settings_dialog_fixture.hpp"
 
-#include <filesystem>
-#include <gtest/gtest.h>
-#include <string>
-#include <vector>
-#include <windows.h>
-
 // OK writing Velmora.ini on the real file system: while another program holds it open, when it
 // is hidden. The file is replaced whole or not at all.
 namespace velmora::testing {
@@ -63,22 +57,13 @@ void pressOkWithNonOff(SettingsDialogTest& test) {
   }});
 }
 
-// Only the settings file is in the library's folder: no new file is left beside it.
-std::vector<std::wstring> folder(const TempDirectory& dir) {
-  std::vector<std::wstring> names;
-  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
-    names.push_back(entry.path().filename().wstring());
-  }
-  return names;
-}
-
 TEST_F(HeldSettingsFile, OkWaitsForAHolderThatLetsGoWithinTheRetryWindow) {
   files.onPause = [&] { letGo(); };
   pressOkWithNonOff(*this);
   EXPECT_GE(files.pauses, 1) << "the first attempt found the file held";
   EXPECT_TRUE(boxes.seen.empty());
   EXPECT_EQ(iniBytes(), kNew);
-  EXPECT_EQ(folder(dir), std::vector<std::wstring>{L"Velmora.ini"});
+  EXPECT_EQ(dir.names(), std::vector<std::wstring>{L"Velmora.ini"}) << "nothing left beside it";
 }
 
 TEST_F(HeldSettingsFile, OkReportsTheFailureWhenTheHolderKeepsTheFile) {
@@ -88,7 +73,7 @@ TEST_F(HeldSettingsFile, OkReportsTheFailureWhenTheHolderKeepsTheFile) {
   EXPECT_EQ(iniBytes(), kOld) << "untouched, not torn";
   EXPECT_EQ(state.options.intNon, 0) << "what the user confirmed is in force all the same";
   letGo();
-  EXPECT_EQ(folder(dir), std::vector<std::wstring>{L"Velmora.ini"});
+  EXPECT_EQ(dir.names(), std::vector<std::wstring>{L"Velmora.ini"}) << "nothing left beside it";
 }
 
 TEST_F(SettingsDialogFile, AHiddenSettingsFileStaysHidden) {
@@ -99,7 +84,7 @@ TEST_F(SettingsDialogFile, AHiddenSettingsFileStaysHidden) {
   EXPECT_TRUE(boxes.seen.empty());
   EXPECT_EQ(iniBytes(), kNew);
   EXPECT_NE(GetFileAttributesW(iniPath().c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
-  EXPECT_EQ(folder(dir), std::vector<std::wstring>{L"Velmora.ini"});
+  EXPECT_EQ(dir.names(), std::vector<std::wstring>{L"Velmora.ini"}) << "nothing left beside it";
 }
 
 } // namespace

@@ -15,18 +15,9 @@
 #include "settings/settings_form.hpp"
 #include "setup/message_box_watcher.hpp"
 
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <functional>
-#include <gtest/gtest.h>
 #include <iterator>
 #include <map>
 #include <memory>
-#include <string>
-#include <utility>
-#include <vector>
-#include <windows.h>
 // The list view's declarations need those of windows.h.
 #include <commctrl.h>
 
@@ -155,8 +146,9 @@ public:
 
   std::vector<std::wstring> messageTexts() const {
     std::vector<std::wstring> texts;
-    std::transform(boxes.seen.begin(), boxes.seen.end(), std::back_inserter(texts),
-                   [](const MessageBoxSeen& box) { return box.text; });
+    for (const MessageBoxSeen& box : boxes.seen) {
+      texts.push_back(box.text);
+    }
     return texts;
   }
 

@@ -8,7 +8,6 @@
 #include "support/error.hpp"
 
 #include <gtest/gtest.h>
-#include <memory>
 #include <olectl.h>
 #include <utility>
 
@@ -111,15 +110,12 @@ protected:
 };
 
 TEST_F(ClickEvents, ASinkTheHostKeepsRunsNothingOnceUnadvisedAndHoldsTheLibrary) {
-  int clicks = 0;
   int others = 0;
-  events->advise([&] { ++clicks; });
-  events->advise([&] { ++others; }); // a later advise replaces the handler
+  events->advise([&] { ++others; });
   IUnknown* kept = source_.sink;
   ASSERT_NE(kept, nullptr);
   kept->AddRef();
   EXPECT_EQ(click(kept), S_OK);
-  EXPECT_EQ(clicks, 0);
   EXPECT_EQ(others, 1);
   events->unadvise();
   events->unadvise();

@@ -1,6 +1,5 @@
 #include "host/fake_dispatch.hpp"
 
-#include <memory>
 #include <oleauto.h>
 #include <olectl.h>
 #include <utility>

@@ -16,9 +16,6 @@
 
 #include <cstdint>
 #include <gtest/gtest.h>
-#include <string>
-#include <vector>
-#include <windows.h>
 
 namespace velmora::testing {
 namespace {
@@ -180,11 +177,6 @@ TEST(ProfileAgainstWine, AQuotedValueOf254CharactersKeepsThemAllInOurs) {
   ASSERT_TRUE(copies.oursPut("Velmora", "Kata1", "\"" + inner + "\""));
   EXPECT_EQ(copies.wineGet(Copy::Wines, "Velmora", "Kata1"), inner.substr(0, 253));
   EXPECT_EQ(copies.oursGet(Copy::Ours, "Velmora", "Kata1"), inner);
-  // One shorter, both agree.
-  ASSERT_TRUE(copies.winePut("Velmora", "Kata2", "'" + inner.substr(1) + "'"));
-  ASSERT_TRUE(copies.oursPut("Velmora", "Kata2", "'" + inner.substr(1) + "'"));
-  EXPECT_EQ(copies.wineGet(Copy::Wines, "Velmora", "Kata2"), inner.substr(1));
-  EXPECT_EQ(copies.oursGet(Copy::Ours, "Velmora", "Kata2"), inner.substr(1));
 }
 
 TEST(ProfileAgainstWine, APaddedSectionNameClearsTheSectionInOursOnly) {
@@ -193,9 +185,6 @@ TEST(ProfileAgainstWine, APaddedSectionNameClearsTheSectionInOursOnly) {
   ASSERT_TRUE(copies.oursPutSection(" Velmora\t"));
   EXPECT_EQ(copies.wineGet(Copy::Wines, "Velmora", "Non"), "0");
   EXPECT_EQ(copies.oursGet(Copy::Ours, "Velmora", "Non"), "");
-  // Unpadded, in any case, both clear.
-  ASSERT_TRUE(copies.winePutSection("vELMORA"));
-  EXPECT_EQ(copies.wineGet(Copy::Wines, "Velmora", "Non"), "");
 }
 
 // Reads and writes go to the first section of a name on both sides; a later one is left as it

@@ -6,11 +6,7 @@
 #include "settings/settings_file.hpp"
 
 #include <array>
-#include <filesystem>
-#include <fstream>
 #include <iterator>
-#include <string>
-#include <windows.h>
 
 namespace velmora::testing {
 
@@ -83,16 +79,12 @@ private:
     return root_.path() / (copy == Copy::Ours ? "ours" : "wine") / "Velmora.ini";
   }
   std::u16string u16(const std::string& ansi) const { return codec_.decode(ansi); }
-  static std::u16string folder(const std::filesystem::path& path) {
-    const std::wstring text = path.wstring();
-    return {text.begin(), text.end()};
-  }
 
   TempDirectory root_;
   win32::Win32AnsiCodec codec_;
   win32::Win32FileStore files_;
-  SettingsFile ours_{folder(path(Copy::Ours).parent_path()), codec_, files_};
-  SettingsFile wines_{folder(path(Copy::Wines).parent_path()), codec_, files_}; // our reader
+  SettingsFile ours_{path(Copy::Ours).parent_path().u16string(), codec_, files_};
+  SettingsFile wines_{path(Copy::Wines).parent_path().u16string(), codec_, files_}; // our reader
 };
 
 } // namespace velmora::testing

@@ -5,9 +5,7 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <optional>
-#include <string>
 #include <vector>
-#include <windows.h>
 
 namespace velmora::testing {
 namespace {

@@ -2,7 +2,6 @@
 #include "services/win32_event_pump.hpp"
 
 #include <gtest/gtest.h>
-#include <windows.h>
 
 namespace velmora::testing {
 namespace {

@@ -1,14 +1,8 @@
 #include "common/temp_directory.hpp"
 #include "services/win32_file_store.hpp"
 
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
-#include <string>
-#include <vector>
-#include <windows.h>
 
 // The Win32 file store's steps against the system's own file functions: who may replace a file
 // while it is open, which attributes stay, what counts as busy and what as refused.
@@ -26,14 +20,7 @@ protected:
     std::ifstream in(file(name), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
-  std::vector<std::wstring> names() const {
-    std::vector<std::wstring> found;
-    for (const auto& entry : std::filesystem::directory_iterator(folder_.path())) {
-      found.push_back(entry.path().filename().wstring());
-    }
-    std::sort(found.begin(), found.end());
-    return found;
-  }
+  std::vector<std::wstring> names() const { return folder_.names(); }
   // Another program's handle on the file.
   HANDLE open(const wchar_t* name, DWORD share) const {
     return CreateFileW(file(name).c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr);

@@ -2,15 +2,10 @@
 #include "services/win32_ansi_codec.hpp"
 #include "services/win32_library_info.hpp"
 
-#include <filesystem>
 #include <gtest/gtest.h>
-#include <string>
-#include <windows.h>
 
 namespace velmora::testing {
 namespace {
-
-using win32::moduleDirectory;
 
 // Linked into this program, the code's module is the program, with its version resource; a file
 // without one has no version. A drive root keeps its backslash.
@@ -24,7 +19,7 @@ TEST(LibraryInfo, TheModuleOfTheCodeGivesDirectoryAndVersion) {
   EXPECT_FALSE(
       win32::fileVersion(TempDirectory().write(L"plain.txt", "no resources here")).has_value());
 
-  EXPECT_EQ(moduleDirectory(u"\\\\?\\D:\\Velmora.dll"), u"\\\\?\\D:\\");
+  EXPECT_EQ(win32::moduleDirectory(u"\\\\?\\D:\\Velmora.dll"), u"\\\\?\\D:\\");
 }
 
 // The program runs with Wine's Japanese locale, whose ANSI code page is 932.

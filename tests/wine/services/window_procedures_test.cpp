@@ -1,11 +1,9 @@
 #include "services/test_windows.hpp"
 #include "services/win32_window_procedures.hpp"
 
-#include <algorithm>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 namespace velmora::testing {
 namespace {

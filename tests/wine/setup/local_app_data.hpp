@@ -3,10 +3,7 @@
 #include "com/registry_key.hpp"
 #include "common/temp_directory.hpp"
 
-#include <filesystem>
 #include <optional>
-#include <string>
-#include <windows.h>
 
 namespace velmora::testing {
 

@@ -2,10 +2,6 @@
 
 #include "forms/message_box_finder.hpp"
 
-#include <string>
-#include <vector>
-#include <windows.h>
-
 namespace velmora::testing {
 
 // Watches this thread for message boxes while it lives: each box is noted as it is activated

@@ -3,9 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <shellapi.h>
-#include <string>
 #include <vector>
-#include <windows.h>
 
 namespace velmora {
 namespace {

@@ -7,13 +7,6 @@
 #include "setup/system_profile_files.hpp"
 #include "setup/system_setup_places.hpp"
 
-#include <filesystem>
-#include <fstream>
-#include <gtest/gtest.h>
-#include <string>
-#include <vector>
-#include <windows.h>
-
 namespace velmora {
 namespace {
 
